@@ -1,0 +1,31 @@
+#pragma once
+// Test control of the headless platform: what the code under test asked for,
+// and the clocks the tests drive.
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+struct HeadlessRecord {
+    std::map<int, int> menuEnabled;   // command -> 1 enabled, 0 greyed (last set)
+    std::map<int, int> menuChecked;   // command -> 1 checked, 0 not (last set)
+    std::vector<std::string> sounds;  // paths asked to play, in order
+    std::vector<std::string> errorBoxes;
+    std::vector<std::string> opened;  // documents and addresses opened
+    std::vector<SysCursor> cursorsSet;
+    int exitRequests = 0;
+    int exitCode = 0;                 // of the last exit request
+    int nameRequests = 0;             // times AskHighScoreName ran
+    std::string nameAnswer;           // what the name dialog answers
+};
+
+extern HeadlessRecord g_headless;
+
+// Forgets every record and puts both clocks back to 0 (tick 0, time 0).
+void HeadlessReset();
+void HeadlessSetTick(uint32_t ms);
+void HeadlessAdvanceTick(uint32_t ms);
+void HeadlessSetTime(int64_t seconds);  // calendar time; second of minute = seconds % 60

@@ -1,0 +1,106 @@
+#pragma once
+// The platform boundary: every service the game takes from its surroundings.
+// Rules, scoring, drawing and the window all reach the outside world through
+// these free functions only. Two implementations are chosen at link time:
+//   platform/qt/        the real one (Qt 6), used by the program
+//   platform/headless/  for tests: records what was asked, clocks are settable
+// platform/common/ holds what both share (directory listing, cursors).
+// Nothing here throws; results are 1 for success and 0 for failure.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// ---- menu items, by the command numbers of the menu table ------------------
+
+// Enables (1) or greys and disables (0) the menu item with that command number.
+void SysEnableMenuItem(int command, int enabled);
+// Puts (1) or removes (0) the check mark of the menu item with that command number.
+void SysCheckMenuItem(int command, int checked);
+
+// ---- sound ----------------------------------------------------------------
+
+// Starts playing a sound file relative to the working directory and returns at
+// once; a missing or unplayable file, or no audio device, plays nothing.
+void SysPlaySoundAsync(const char* path);
+
+// ---- messages and exit ----------------------------------------------------
+
+// Error box with the caption "Error", the exclamation icon, an OK button and
+// no owner window; returns when the player has closed it.
+void SysErrorBox(const char* text);
+// Ends the process with this exit code. The headless build only records the
+// request and returns, so callers must return right after calling it.
+void SysExitProcess(int code);
+
+// ---- clocks ---------------------------------------------------------------
+
+// Millisecond tick counter; unsigned 32-bit, wraps after about 49.7 days.
+uint32_t SysTickCount();
+// Calendar time in whole seconds (as the C library's time()).
+int64_t SysTimeSeconds();
+// Second of the minute of the local wall clock, [0, 59] (60 on a leap second).
+int SysSecondOfMinute();
+
+// ---- pictures -------------------------------------------------------------
+
+// A decoded picture: 8-bit RGBA, rows bottom-up (row 0 is the picture's
+// bottom row, as GL textures expect).
+struct SysImage {
+    int32_t width = 0;
+    int32_t height = 0;
+    std::vector<uint8_t> rgba;
+};
+
+// Opens the picture store (a Qt binary resource bundle) at a path relative to
+// the working directory. 1 when opened, 0 when missing or not a store.
+int SysOpenPictureStore(const char* path);
+// Closes the store; its pictures are no longer reachable. Safe when closed.
+void SysClosePictureStore();
+// Path under which store picture `id` is read by the two calls below, e.g.
+// ":/pictures/4000.png". Always NUL-terminated; `capacity` includes the NUL.
+void SysStorePicturePath(int id, char* path, int capacity);
+
+// Natural size in pixels of a picture file (a store path or a file relative to
+// the working directory), read from its header without decoding it.
+int SysPictureSize(const char* path, int* width, int* height);
+// Decodes a picture stretched to exactly width x height (both > 0), decoding
+// large pictures straight at the smaller size, never at full size first.
+// 1 on success; 0 leaves *out untouched.
+int SysDecodePicture(const char* path, int width, int height, SysImage* out);
+
+// ---- glyph outlines for the scene's text ------------------------------------
+
+// The outline of one glyph of the bold sans-serif face, flattened to polygons.
+// Units are ems (1.0 = one em), x right, y up, origin on the base line.
+struct SysGlyphOutline {
+    std::vector<std::vector<float>> contours;  // each: x0, y0, x1, y1, ... (closed)
+    float advance = 0.0f;                      // pen advance in ems
+};
+
+// Outline of Windows-1252 character `code` in [0, 254], curves flattened with
+// at most `deviation` ems of error. A code without a glyph gives no contours and
+// the advance of whatever the face maps it to (0 when nothing). 1 on success,
+// 0 when no suitable face is available at all.
+int SysGetGlyphOutline(int code, float deviation, SysGlyphOutline* out);
+
+// ---- files ----------------------------------------------------------------
+
+// Names (not paths) of the regular files in `folder` (relative to the working
+// directory) whose names end in `suffix` (case-sensitive), sorted by name.
+// An unreadable or missing folder gives an empty list.
+std::vector<std::string> SysListFiles(const char* folder, const char* suffix);
+
+// Opens a file (relative to the working directory) or an address with the
+// desktop's associated program. Never blocks; the outcome is not reported.
+void SysOpenDocument(const char* pathOrAddress);
+
+// ---- pointer cursors --------------------------------------------------------
+
+// Opaque cursor handle; 0 is the null cursor (a blank pointer).
+using SysCursor = intptr_t;
+// Loads a Windows .cur file relative to the working directory, with its hot
+// spot. 0 when the file is missing or not a cursor.
+SysCursor SysLoadCursorFile(const char* path);
+// Shows this cursor over the game's window; 0 blanks the pointer.
+void SysSetCursor(SysCursor cursor);
