@@ -1,0 +1,147 @@
+#include <QFont>
+#include <QGuiApplication>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QVector>
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/platform.h"
+
+namespace {
+// Outlines are taken at a large size so that hinting and rounding play no
+// part, then scaled to ems.
+constexpr int OUTLINE_PIXEL_SIZE = 2048;
+constexpr int MAX_CURVE_SEGMENTS = 64;
+
+// Unicode of Windows-1252 codes 0x80..0x9F; 0 marks the five unassigned codes.
+constexpr char16_t WINDOWS_1252_HIGH[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+// Unicode of a Windows-1252 code; 0 for the unassigned ones (and for 0).
+char16_t UnicodeOf(int code)
+{
+    if (code >= 0x80 && code <= 0x9F) {
+        return WINDOWS_1252_HIGH[code - 0x80];
+    }
+    return static_cast<char16_t>(code);
+}
+
+bool IsControlCode(int code)
+{
+    return code < 0x20 || code == 0x7F;
+}
+
+// The bold sans-serif face ("Arial" resolves to a metric-compatible face), made
+// once. Fonts need the Gui application's font database.
+const QRawFont* Face()
+{
+    static QRawFont face;
+    static bool tried = false;
+    if (!tried) {
+        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+            return nullptr;
+        }
+        tried = true;
+        QFont font(QStringLiteral("Arial"));
+        font.setStyleHint(QFont::SansSerif);
+        font.setWeight(QFont::Bold);
+        font.setPixelSize(OUTLINE_PIXEL_SIZE);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        face = QRawFont::fromFont(font);
+    }
+    return face.isValid() ? &face : nullptr;
+}
+
+void AddPoint(std::vector<float>* contour, QPointF p)
+{
+    // Qt's y grows downward; ems grow upward.
+    contour->push_back(static_cast<float>(p.x() / OUTLINE_PIXEL_SIZE));
+    contour->push_back(static_cast<float>(-p.y() / OUTLINE_PIXEL_SIZE));
+}
+
+// Cubic from p0 to p3 as straight segments; the chord error of n uniform
+// segments is at most 0.75 * max|second difference| / n^2.
+void AddCubic(std::vector<float>* contour, QPointF p0, QPointF p1, QPointF p2, QPointF p3, float deviation)
+{
+    const QPointF d1 = p0 - 2 * p1 + p2;
+    const QPointF d2 = p1 - 2 * p2 + p3;
+    const double bend = std::max(std::hypot(d1.x(), d1.y()), std::hypot(d2.x(), d2.y())) / OUTLINE_PIXEL_SIZE;
+    int segments = static_cast<int>(std::ceil(std::sqrt(0.75 * bend / std::max(deviation, 1e-5f))));
+    segments = std::clamp(segments, 1, MAX_CURVE_SEGMENTS);
+    for (int i = 1; i <= segments; ++i) {
+        const double t = static_cast<double>(i) / segments;
+        const double u = 1.0 - t;
+        AddPoint(contour, u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3);
+    }
+}
+
+void CloseContour(std::vector<std::vector<float>>* contours, std::vector<float>* contour)
+{
+    const size_t n = contour->size();
+    if (n >= 4 && (*contour)[0] == (*contour)[n - 2] && (*contour)[1] == (*contour)[n - 1]) {
+        contour->resize(n - 2);  // the closing point repeats the first
+    }
+    if (contour->size() >= 6) {
+        contours->push_back(std::move(*contour));
+    }
+    contour->clear();
+}
+
+void FlattenPath(const QPainterPath& path, float deviation, std::vector<std::vector<float>>* contours)
+{
+    std::vector<float> contour;
+    QPointF last;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            CloseContour(contours, &contour);
+            last = e;
+            AddPoint(&contour, last);
+        } else if (e.isLineTo()) {
+            last = e;
+            AddPoint(&contour, last);
+        } else if (e.isCurveTo() && i + 2 < path.elementCount()) {
+            const QPointF c1 = path.elementAt(i);
+            const QPointF c2 = path.elementAt(i + 1);
+            const QPointF end = path.elementAt(i + 2);
+            AddCubic(&contour, last, c1, c2, end, deviation);
+            last = end;
+            i += 2;
+        }
+    }
+    CloseContour(contours, &contour);
+}
+}  // namespace
+
+int SysGetGlyphOutline(int code, float deviation, SysGlyphOutline* out)
+{
+    const QRawFont* face = Face();
+    if (!face || !out) {
+        return 0;
+    }
+    out->contours.clear();
+    out->advance = 0.0f;
+    const char16_t unicode = (code >= 0 && code <= 254) ? UnicodeOf(code) : 0;
+    if (unicode == 0) {
+        return 1;
+    }
+    const QChar ch(unicode);
+    const QVector<quint32> glyphs = face->glyphIndexesForString(QString(&ch, 1));
+    if (glyphs.isEmpty() || glyphs[0] == 0) {
+        return 1;  // the face has no glyph: nothing drawn, no advance
+    }
+    const QVector<QPointF> advances = face->advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
+    if (!advances.isEmpty()) {
+        out->advance = static_cast<float>(advances[0].x() / OUTLINE_PIXEL_SIZE);
+    }
+    if (!IsControlCode(code)) {
+        FlattenPath(face->pathForGlyph(glyphs[0]), deviation, &out->contours);
+    }
+    return 1;
+}
