@@ -1,0 +1,191 @@
+// Jack, queen and king: our own double-headed figures, drawn from outlines.
+#include "card_faces.h"
+#include "suits.h"
+
+#include <QPainter>
+
+namespace {
+
+// The framed panel the figure fills; its middle is the card's middle.
+const QRectF PANEL(50.0, 62.0, 156.0, 260.0);
+constexpr double MID_Y = 192.0;
+
+const QColor GOLD(222, 172, 52);
+const QColor GOLD_DARK(150, 104, 24);
+const QColor SKIN(246, 212, 172);
+const QColor LINE(40, 30, 30);
+const QColor NAVY(38, 56, 128);
+const QColor CRIMSON(186, 30, 44);
+const QColor CREAM(250, 240, 212);
+
+QPainterPath Poly(std::initializer_list<QPointF> pts)
+{
+    QPainterPath p;
+    bool first = true;
+    for (const QPointF& pt : pts) {
+        if (first) p.moveTo(pt); else p.lineTo(pt);
+        first = false;
+    }
+    p.closeSubpath();
+    return p;
+}
+
+void Shape(QPainter& p, const QPainterPath& path, const QColor& fill)
+{
+    p.setPen(QPen(LINE, 1.6));
+    p.setBrush(fill);
+    p.drawPath(path);
+}
+
+// The robe over the shoulders down to the panel's middle line.
+void DrawRobe(QPainter& p, const QColor& robe, const QColor& lining)
+{
+    QPainterPath body;
+    body.moveTo(58, MID_Y);
+    body.cubicTo(58, 160, 80, 146, 110, 142);
+    body.lineTo(146, 142);
+    body.cubicTo(176, 146, 198, 160, 198, MID_Y);
+    body.closeSubpath();
+    Shape(p, body, robe);
+    Shape(p, Poly({{112, 142}, {144, 142}, {136, MID_Y}, {120, MID_Y}}), lining);
+    // Gold trim down the front and along the collar.
+    p.setPen(QPen(GOLD_DARK, 1.0));
+    p.setBrush(GOLD);
+    p.drawPath(Poly({{108, 142}, {112, 142}, {120, MID_Y}, {115, MID_Y}}));
+    p.drawPath(Poly({{144, 142}, {148, 142}, {141, MID_Y}, {136, MID_Y}}));
+    p.setPen(QPen(GOLD, 2.0));
+    for (double x = 70; x < 190; x += 14) p.drawEllipse(QPointF(x, 176 + (x - 128) * (x - 128) / 400.0), 2.5, 2.5);
+}
+
+void DrawFace(QPainter& p)
+{
+    Shape(p, [] { QPainterPath f; f.addEllipse(QPointF(128, 116), 19, 24); return f; }(), SKIN);
+    p.setPen(Qt::NoPen);
+    p.setBrush(LINE);
+    p.drawEllipse(QPointF(121, 112), 2.2, 2.6);
+    p.drawEllipse(QPointF(135, 112), 2.2, 2.6);
+    p.setPen(QPen(LINE, 1.4));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(128, 114), QPointF(126, 122));
+    p.drawLine(QPointF(126, 122), QPointF(129, 122));
+    p.setPen(QPen(QColor(170, 50, 50), 1.8));
+    p.drawLine(QPointF(123, 129), QPointF(133, 129));
+}
+
+void DrawKing(QPainter& p, const QColor& robe, const QColor& lining)
+{
+    // Sceptre behind the shoulder.
+    p.setPen(QPen(GOLD_DARK, 5.0, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(178, MID_Y), QPointF(178, 96));
+    p.setPen(QPen(LINE, 1.2));
+    p.setBrush(GOLD);
+    p.drawEllipse(QPointF(178, 92), 7, 7);
+    DrawRobe(p, robe, lining);
+    DrawFace(p);
+    // Beard and moustache.
+    QPainterPath beard;
+    beard.moveTo(109, 118);
+    beard.cubicTo(110, 150, 122, 156, 128, 158);
+    beard.cubicTo(134, 156, 146, 150, 147, 118);
+    beard.cubicTo(140, 132, 116, 132, 109, 118);
+    Shape(p, beard, QColor(150, 96, 52));
+    // Crown with five points.
+    Shape(p, Poly({{104, 100}, {102, 70}, {113, 84}, {120, 64}, {128, 82}, {136, 64}, {143, 84}, {154, 70}, {152, 100}}), GOLD);
+    p.setPen(Qt::NoPen);
+    p.setBrush(CRIMSON);
+    p.drawEllipse(QPointF(128, 93), 4, 4);
+}
+
+void DrawQueen(QPainter& p, const QColor& robe, const QColor& lining)
+{
+    // Hair falling to the shoulders.
+    QPainterPath hair;
+    hair.moveTo(106, 150);
+    hair.cubicTo(98, 120, 104, 92, 128, 90);
+    hair.cubicTo(152, 92, 158, 120, 150, 150);
+    hair.closeSubpath();
+    Shape(p, hair, QColor(196, 140, 56));
+    // A flower held up on a stem.
+    p.setPen(QPen(QColor(60, 120, 60), 3.0));
+    p.drawLine(QPointF(80, MID_Y), QPointF(80, 112));
+    p.setPen(QPen(LINE, 1.0));
+    p.setBrush(CRIMSON);
+    for (int i = 0; i < 5; ++i) {
+        p.save();
+        p.translate(80, 106);
+        p.rotate(72.0 * i);
+        p.drawEllipse(QPointF(0, -7), 4.5, 7);
+        p.restore();
+    }
+    p.setBrush(GOLD);
+    p.drawEllipse(QPointF(80, 106), 3.5, 3.5);
+    DrawRobe(p, robe, lining);
+    DrawFace(p);
+    // A low crown with pearls on its points.
+    Shape(p, Poly({{108, 98}, {108, 80}, {118, 88}, {128, 76}, {138, 88}, {148, 80}, {148, 98}}), GOLD);
+    p.setPen(QPen(LINE, 1.0));
+    p.setBrush(CREAM);
+    for (QPointF pearl : {QPointF(108, 78), QPointF(128, 74), QPointF(148, 78)}) p.drawEllipse(pearl, 3.5, 3.5);
+}
+
+void DrawJack(QPainter& p, const QColor& robe, const QColor& lining)
+{
+    // Halberd behind the shoulder.
+    p.setPen(QPen(QColor(120, 80, 40), 4.0, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(180, MID_Y), QPointF(180, 84));
+    Shape(p, Poly({{180, 70}, {192, 92}, {180, 100}, {184, 88}}), QColor(190, 196, 204));
+    DrawRobe(p, robe, lining);
+    DrawFace(p);
+    // Short curled hair and a cap with a feather.
+    QPainterPath hair;
+    hair.addEllipse(QPointF(108, 116), 7, 12);
+    hair.addEllipse(QPointF(148, 116), 7, 12);
+    Shape(p, hair, QColor(110, 70, 36));
+    QPainterPath cap;
+    cap.moveTo(104, 100);
+    cap.cubicTo(100, 78, 156, 78, 152, 100);
+    cap.closeSubpath();
+    Shape(p, cap, lining);
+    p.setPen(QPen(LINE, 1.2));
+    p.setBrush(GOLD);
+    p.drawRect(QRectF(104, 96, 48, 6));
+    QPainterPath feather;
+    feather.moveTo(146, 90);
+    feather.cubicTo(160, 70, 172, 66, 176, 60);
+    feather.cubicTo(170, 76, 160, 84, 148, 94);
+    feather.closeSubpath();
+    Shape(p, feather, CREAM);
+}
+
+}  // namespace
+
+void DrawCourtFigure(QPainter& p, int suit, int rank)
+{
+    const bool red = suit >= SUIT_HEARTS;
+    const QColor robe = red ? CRIMSON : NAVY;
+    const QColor lining = red ? NAVY : CRIMSON;
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(250, 236, 190));
+    p.drawRect(PANEL);
+    for (int half = 0; half < 2; ++half) {
+        p.save();
+        if (half == 1) {
+            p.translate(128, MID_Y);
+            p.rotate(180.0);
+            p.translate(-128, -MID_Y);
+        }
+        p.setClipRect(QRectF(PANEL.left(), PANEL.top(), PANEL.width(), MID_Y - PANEL.top()));
+        if (rank == 12) DrawKing(p, robe, lining);
+        else if (rank == 11) DrawQueen(p, robe, lining);
+        else DrawJack(p, robe, lining);
+        p.setClipping(false);
+        p.fillPath(SuitPath(suit, QPointF(66, 80), 22.0), SuitColour(suit));
+        p.restore();
+    }
+    p.setPen(QPen(SuitColour(suit), 2.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(PANEL);
+    p.drawLine(QPointF(PANEL.left(), MID_Y), QPointF(PANEL.right(), MID_Y));
+    p.restore();
+}

@@ -1,0 +1,95 @@
+#include "keying.h"
+
+#include <QFont>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// Distance in every channel below which a colour reads as the key.
+constexpr int NEAR_KEY = 60;
+
+// Moves each channel that lies near the key's far enough away from it.
+QRgb AwayFromKey(QRgb c, QRgb key)
+{
+    int ch[3] = {qRed(c), qGreen(c), qBlue(c)};
+    const int k[3] = {qRed(key), qGreen(key), qBlue(key)};
+    // Every close channel is pushed out of reach, so the colour keeps its hue
+    // family (a near-black becomes a dark grey, not a tint).
+    for (int i = 0; i < 3; ++i)
+        if (std::abs(ch[i] - k[i]) <= NEAR_KEY) ch[i] = k[i] >= 128 ? k[i] - NEAR_KEY - 16 : k[i] + NEAR_KEY + 16;
+    return qRgb(ch[0], ch[1], ch[2]);
+}
+
+}  // namespace
+
+QImage NewCanvas(int w, int h)
+{
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    return img;
+}
+
+bool NearKey(QRgb c, QRgb key)
+{
+    return std::abs(qRed(c) - qRed(key)) <= NEAR_KEY && std::abs(qGreen(c) - qGreen(key)) <= NEAR_KEY &&
+           std::abs(qBlue(c) - qBlue(key)) <= NEAR_KEY;
+}
+
+QImage KeyCanvas(const QImage& canvas, QRgb key)
+{
+    const QImage src = canvas.convertToFormat(QImage::Format_ARGB32);
+    const int w = src.width(), h = src.height();
+    QImage out(w, h, QImage::Format_RGB32);
+    const QRgb keyRgb = key | 0xff000000u;
+    for (int y = 0; y < h; ++y) {
+        const QRgb* in = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+        QRgb* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            row[x] = qAlpha(in[x]) >= 128 ? (in[x] | 0xff000000u) : keyRgb;
+    }
+    for (int y = 0; y < h; ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            if (row[x] == keyRgb) continue;
+            bool touchesKey = false;
+            for (int d = 0; d < 4 && !touchesKey; ++d) {
+                const int nx = x + (d == 0) - (d == 1), ny = y + (d == 2) - (d == 3);
+                if (nx < 0 || ny < 0 || nx >= w || ny >= h) continue;
+                touchesKey = reinterpret_cast<const QRgb*>(out.constScanLine(ny))[nx] == keyRgb;
+            }
+            if (NearKey(row[x], key) && (touchesKey || (row[x] & 0xffffffu) == (key & 0xffffffu)))
+                row[x] = AwayFromKey(row[x], key) | 0xff000000u;
+        }
+    }
+    return out;
+}
+
+QPainterPath TextPath(const QString& text, const QString& family, QPointF centre, double height, double width)
+{
+    QFont font(family);
+    font.setPixelSize(200);
+    font.setBold(true);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    const QRectF ink = path.boundingRect();
+    if (ink.isEmpty()) return path;
+    double sx = height / ink.height(), sy = sx;
+    if (width > 0.0 && ink.width() * sx > width) sx = width / ink.width();
+    QTransform t;
+    t.translate(centre.x(), centre.y());
+    t.scale(sx, sy);
+    t.translate(-ink.center().x(), -ink.center().y());
+    return t.map(path);
+}
+
+void BeginDesign(QPainter& p, QImage& canvas, double designW, double designH)
+{
+    p.begin(&canvas);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.scale(canvas.width() / designW, canvas.height() / designH);
+}
