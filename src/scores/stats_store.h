@@ -33,6 +33,9 @@ int SetSessionCount(int index, int32_t value);  // returns 1
 int32_t GetLifetimeCount(int index);
 // Rewrites record [0, 30] as the decimal text of value; returns 1.
 int SetLifetimeCount(int index, int32_t value);
+// Adds 1 to session count and lifetime record [0, 10], as a counting event
+// does (get, then set); a count at the largest 32-bit value stays there.
+void CountStatsEvent(int index);
 // Copies the text of record [0, 30] into out (31 bytes), at most 30 characters
 // and a NUL, so a record without a NUL is cut at its last byte.
 void CopyRecordText(int index, char out[STATS_RECORD_SIZE]);
