@@ -1,0 +1,81 @@
+#include "gfx/texture_build.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+
+#include "gfx/texture_pixels.h"
+#include "platform/platform.h"
+
+int g_textureSizeLimitOverride = 0;
+
+namespace {
+// A background is shown at window size; a bigger texture only costs memory
+// (a 12,000-pixel photograph would otherwise become a 1 GB texture).
+constexpr int LARGEST_USEFUL_TEXTURE = 2048;
+}  // namespace
+
+int TextureSizeLimit()
+{
+    if (g_textureSizeLimitOverride > 0) {
+        return g_textureSizeLimitOverride;
+    }
+    GLint maxSize = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
+    return std::clamp(static_cast<int>(maxSize), 1, LARGEST_USEFUL_TEXTURE);
+}
+
+int BuildTextureFromPicture(const char* path, TextureSlot* slot, uint8_t keyOn, int keyR, int keyG, int keyB)
+{
+    if (!path || !slot) {
+        return 0;
+    }
+    int width = 0;
+    int height = 0;
+    if (!SysPictureSize(path, &width, &height)) {
+        return 0;
+    }
+    const int limit = TextureSizeLimit();
+    const int textureWidth = TextureDimension(width, limit);
+    const int textureHeight = TextureDimension(height, limit);
+    SysImage image;
+    if (textureWidth <= 0 || textureHeight <= 0 || !SysDecodePicture(path, textureWidth, textureHeight, &image)) {
+        return 0;
+    }
+    ApplyColourKey(&image, keyOn, keyR, keyG, keyB);
+
+    // Earlier errors are not this texture's.
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    if (name == 0) {
+        return 0;
+    }
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, textureWidth, textureHeight, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 image.rgba.data());
+    if (glGetError() != GL_NO_ERROR) {
+        glDeleteTextures(1, &name);
+        return 0;
+    }
+    *slot = name;
+    return 1;
+}
+
+void SetFixedGlState()
+{
+    glEnable(GL_TEXTURE_2D);
+    glClearColor(1.0f, 1.0f, 1.0f, 0.5f);
+    glClearDepth(1.0);
+    glDepthFunc(GL_LEQUAL);
+    glEnable(GL_DEPTH_TEST);
+    glShadeModel(GL_SMOOTH);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glEnable(GL_COLOR_MATERIAL);
+    glAlphaFunc(GL_GREATER, 0.1f);
+    glEnable(GL_ALPHA_TEST);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Inside the texture loaders: the shared procedure, the size limit and the
+// fixed GL state.
+
+#include <cstdint>
+
+#include "gfx/textures.h"
+
+// Largest texture side the loaders make, when > 0; 0 asks GL. Tests lower it.
+extern int g_textureSizeLimitOverride;
+
+// GL_MAX_TEXTURE_SIZE, but at most 2048 (or the override when set).
+int TextureSizeLimit();
+// Picture at `path` (a store path or a file) -> keyed RGBA texture in *slot.
+// 1 when made, 0 otherwise with *slot unchanged.
+int BuildTextureFromPicture(const char* path, TextureSlot* slot, uint8_t keyOn, int keyR, int keyG, int keyB);
+// The GL state that holds for the whole run (depth, alpha test, texturing).
+void SetFixedGlState();

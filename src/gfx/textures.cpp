@@ -1,0 +1,142 @@
+#include "gfx/textures.h"
+
+#include <GL/gl.h>
+
+#include <iterator>
+
+#include "game/table.h"
+#include "gfx/font.h"
+#include "gfx/texture_build.h"
+#include "platform/platform.h"
+
+TextureSlot g_cardTextures[53] = {};
+TextureSlot g_backgroundTexture = 0;
+TextureSlot g_textTexture = 0;
+TextureSlot g_pileMarkerTextures[4] = {};
+TextureSlot g_gamePreviewTextures[6] = {};
+TextureSlot g_menuTileTexture = 0;
+TextureSlot g_menuBackdropTexture = 0;
+TextureSlot g_menuButtonTextures[5] = {};
+
+BackgroundSearch g_backgroundSearch;
+
+namespace {
+struct ColourKey {
+    uint8_t on;
+    uint8_t r, g, b;
+};
+constexpr ColourKey KEY_OFF = {0, 0, 0, 0};
+constexpr ColourKey KEY_BLUE = {1, 0, 0, 255};
+constexpr ColourKey KEY_BLACK = {1, 0, 0, 0};
+constexpr ColourKey KEY_WHITE = {1, 255, 255, 255};
+
+constexpr int FIRST_FACE_PICTURE = 4000;  // face of card id c is picture 4000 + c
+constexpr int CARD_BACK_PICTURE = 4056;
+
+struct StorePicture {
+    TextureSlot* slot;
+    int id;
+    ColourKey key;
+};
+
+// The store's pictures after the card faces, the back and the background, in
+// the order they are loaded.
+const StorePicture OTHER_PICTURES[] = {
+    // slot                        id    key
+    {&g_pileMarkerTextures[2],    4059, KEY_BLACK},
+    {&g_pileMarkerTextures[3],    4060, KEY_BLACK},
+    {&g_textTexture,              4068, KEY_BLACK},
+    {&g_gamePreviewTextures[1],   4058, KEY_BLUE},   // Klondike
+    {&g_gamePreviewTextures[2],   4057, KEY_BLUE},   // Freecell
+    {&g_gamePreviewTextures[3],   4065, KEY_BLUE},   // Scorpion
+    {&g_gamePreviewTextures[4],   4063, KEY_BLUE},   // Mount Sunflower
+    {&g_gamePreviewTextures[5],   4054, KEY_BLUE},   // Baker's Dozen
+    {&g_menuBackdropTexture,      4052, KEY_WHITE},
+    {&g_menuTileTexture,          4062, KEY_WHITE},
+    {&g_menuButtonTextures[0],    4071, KEY_BLUE},
+    {&g_menuButtonTextures[1],    4070, KEY_BLUE},
+    {&g_menuButtonTextures[2],    4053, KEY_BLUE},
+    {&g_menuButtonTextures[3],    4072, KEY_BLUE},
+    {&g_menuButtonTextures[4],    4069, KEY_BLUE},
+};
+static_assert(std::size(OTHER_PICTURES) == 15, "2 markers, text, 5 previews, 2 backdrop pictures, 5 buttons");
+
+int BuildKeyed(int id, TextureSlot* slot, ColourKey key)
+{
+    return BuildTextureFromBitmap(id, slot, key.on, key.r, key.g, key.b);
+}
+
+void OpenBackgroundSearch()
+{
+    g_backgroundSearch.names = SysListFiles(BACKGROUND_FOLDER, ".jpg");
+    g_backgroundSearch.open = true;
+    g_backgroundSearch.current = g_backgroundSearch.names.empty() ? -1 : 0;
+}
+
+// Loads the search's current entry; on failure the old picture stays. The old
+// texture is deleted: the switch runs twice a minute for as long as the game does.
+void LoadCurrentBackground()
+{
+    if (g_backgroundSearch.current < 0) {
+        return;
+    }
+    const std::string path = std::string(BACKGROUND_FOLDER) + "/" +
+                             g_backgroundSearch.names[static_cast<size_t>(g_backgroundSearch.current)];
+    TextureSlot made = 0;
+    if (BuildTextureFromFile(path.c_str(), &made, KEY_OFF.on, KEY_OFF.r, KEY_OFF.g, KEY_OFF.b)) {
+        if (g_backgroundTexture) {
+            glDeleteTextures(1, &g_backgroundTexture);
+        }
+        g_backgroundTexture = made;
+    }
+}
+}  // namespace
+
+int InitializeGraphics()
+{
+    for (int i = 0; i < CARD_COUNT; ++i) {
+        g_dealOrder[i] = i;
+        g_cards[i].textureIndex = i + 1;
+        g_cards[i].x = g_cards[i].y = g_cards[i].z = 0.0f;
+    }
+    if (!SysOpenPictureStore(PICTURE_STORE_FILE)) {
+        return 0;
+    }
+    for (int k = 1; k <= CARD_COUNT; ++k) {
+        BuildKeyed(FIRST_FACE_PICTURE - 1 + k, &g_cardTextures[k], KEY_BLUE);
+    }
+    BuildKeyed(CARD_BACK_PICTURE, &g_cardTextures[0], KEY_BLUE);
+    OpenBackgroundSearch();
+    LoadCurrentBackground();
+    for (const StorePicture& picture : OTHER_PICTURES) {
+        BuildKeyed(picture.id, picture.slot, picture.key);
+    }
+    SysClosePictureStore();
+    SetFixedGlState();
+    BuildFont();
+    return 1;
+}
+
+int BuildTextureFromBitmap(int id, TextureSlot* slot, uint8_t keyOn, int keyR, int keyG, int keyB)
+{
+    char path[64];
+    SysStorePicturePath(id, path, static_cast<int>(sizeof path));
+    return BuildTextureFromPicture(path, slot, keyOn, keyR, keyG, keyB);
+}
+
+int BuildTextureFromFile(const char* path, TextureSlot* slot, uint8_t keyOn, int keyR, int keyG, int keyB)
+{
+    return BuildTextureFromPicture(path, slot, keyOn, keyR, keyG, keyB);
+}
+
+void AdvanceBackground()
+{
+    // Past the last name, or nothing found so far: list the folder again from the start.
+    const int next = g_backgroundSearch.current + 1;
+    if (g_backgroundSearch.open && next > 0 && next < static_cast<int>(g_backgroundSearch.names.size())) {
+        g_backgroundSearch.current = next;
+    } else {
+        OpenBackgroundSearch();
+    }
+    LoadCurrentBackground();
+}
