@@ -1,0 +1,140 @@
+#include <cstdint>
+#include <cstring>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "scores/dialogs/captionless_dialog.h"
+#include "scores/dialogs/dialog_units.h"
+#include "scores/dialogs/score_dialogs.h"
+#include "scores/stats_store.h"
+
+namespace {
+
+constexpr int DIALOG_WIDTH = 186;
+constexpr int DIALOG_HEIGHT = 291;
+constexpr int COUNT_RECORDS = 11;      // records and counters 0..10
+constexpr int CLEARED_RECORD_BYTES = 5;  // "0" and four NULs: the rest of the record stays
+
+// One group box per game, top to bottom; group g shows the fields 4g..4g+3 of
+// STATISTICS_FIELDS (lifetime wins, lifetime losses, session wins, losses).
+struct GameGroup {
+    const char* title;
+    int y;
+};
+
+constexpr GameGroup GAME_GROUPS[] = {
+    {"Klondike",        13},
+    {"Freecell",        55},
+    {"Scorpion",        95},
+    {"Mount Sunflower", 135},
+    {"Baker's Dozen",   175},
+};
+constexpr int GAME_GROUP_COUNT = sizeof GAME_GROUPS / sizeof GAME_GROUPS[0];
+static_assert(GAME_GROUP_COUNT * 4 + 2 == STATISTICS_FIELD_COUNT);
+
+constexpr int GROUP_X = 13, GROUP_WIDTH = 158, GROUP_HEIGHT = 36;
+constexpr int WINS_LINE = 10, LOSSES_LINE = 21;            // below the group's top
+constexpr int LIFETIME_VALUE_X = 71, SESSION_VALUE_X = 147;
+constexpr int VALUE_WIDTH = 22, VALUE_HEIGHT = 8;
+constexpr int LIFETIME_LABEL_X = 15, SESSION_LABEL_X = 94;   // labels end just left of the values
+constexpr int TOTALS_Y = 218;
+
+QLabel* AddLabel(QWidget* parent, const DialogUnits& units, const char* text, int x, int y, int right)
+{
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label->setGeometry(units.Rect(x, y, right - x, VALUE_HEIGHT));
+    return label;
+}
+
+void AddValue(QWidget* parent, const DialogUnits& units, int controlId, int x, int y)
+{
+    auto* value = new QLabel(QStringLiteral("0"), parent);
+    value->setObjectName(QString::number(controlId));
+    value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    value->setGeometry(units.Rect(x, y, VALUE_WIDTH, VALUE_HEIGHT));
+}
+
+void AddLine(QWidget* parent, const DialogUnits& units, int y, const char* lifetime, int lifetimeId,
+             const char* session, int sessionId)
+{
+    AddLabel(parent, units, lifetime, LIFETIME_LABEL_X, y, LIFETIME_VALUE_X - 2);
+    AddValue(parent, units, lifetimeId, LIFETIME_VALUE_X, y);
+    AddLabel(parent, units, session, SESSION_LABEL_X, y, SESSION_VALUE_X - 2);
+    AddValue(parent, units, sessionId, SESSION_VALUE_X, y);
+}
+
+void ClearAllStats(QDialog* dialog)
+{
+    for (int i = 0; i < COUNT_RECORDS; ++i) {
+        std::memset(g_stats.records[i].text, 0, CLEARED_RECORD_BYTES);
+        g_stats.records[i].text[0] = '0';
+        SetSessionCount(i, 0);
+    }
+    FillStatisticsDialog(dialog);
+}
+
+}  // namespace
+
+// Field by field: which record (lifetime) or counter (session) it shows.
+const StatisticsField STATISTICS_FIELDS[STATISTICS_FIELD_COUNT] = {
+    {1006, 0, true},  {1007, 5, true},  {1005, 0, false}, {1004, 5, false},  // Klondike
+    {1008, 1, true},  {1009, 6, true},  {1010, 1, false}, {1011, 6, false},  // Freecell
+    {1024, 2, true},  {1028, 7, true},  {1014, 2, false}, {1015, 7, false},  // Scorpion
+    {1029, 4, true},  {1030, 9, true},  {1018, 4, false}, {1019, 9, false},  // Mount Sunflower
+    {1031, 3, true},  {1032, 8, true},  {1022, 3, false}, {1023, 8, false},  // Baker's Dozen
+    {1033, 10, true}, {1025, 10, false},                                      // games dealt
+};
+
+void FillStatisticsDialog(QDialog* dialog)
+{
+    for (const StatisticsField& field : STATISTICS_FIELDS) {
+        auto* value = dialog->findChild<QLabel*>(QString::number(field.controlId));
+        if (value == nullptr) {
+            continue;
+        }
+        if (field.lifetime) {
+            char text[STATS_RECORD_SIZE];
+            CopyRecordText(field.index, text);
+            value->setText(QString::fromLatin1(text));
+        } else {
+            value->setText(QString::number(GetSessionCount(field.index)));
+        }
+    }
+}
+
+int ShowStatisticsDialog(QWidget* owner)
+{
+    CaptionlessDialog dialog(owner);
+    const DialogUnits units = SetUpDialog(&dialog, DIALOG_WIDTH, DIALOG_HEIGHT);
+    for (int g = 0; g < GAME_GROUP_COUNT; ++g) {
+        const GameGroup& group = GAME_GROUPS[g];
+        const StatisticsField* fields = &STATISTICS_FIELDS[4 * g];
+        auto* box = new QGroupBox(QString::fromLatin1(group.title), &dialog);
+        box->setGeometry(units.Rect(GROUP_X, group.y, GROUP_WIDTH, GROUP_HEIGHT));
+        box->lower();
+        AddLine(&dialog, units, group.y + WINS_LINE, "Lifetime Wins:", fields[0].controlId, "Session Wins:",
+                fields[2].controlId);
+        AddLine(&dialog, units, group.y + LOSSES_LINE, "Lifetime Losses:", fields[1].controlId,
+                "Session Losses:", fields[3].controlId);
+    }
+    const StatisticsField* totals = &STATISTICS_FIELDS[4 * GAME_GROUP_COUNT];
+    AddLine(&dialog, units, TOTALS_Y, "Lifetime Games:", totals[0].controlId, "Session Games:",
+            totals[1].controlId);
+
+    auto* clear = new QPushButton(QStringLiteral("Clear All Stats"), &dialog);
+    clear->setObjectName(QString::number(CONTROL_CLEAR_ALL_STATS));
+    clear->setGeometry(units.Rect(23, 258, 50, 14));
+    clear->setAutoDefault(false);
+    QObject::connect(clear, &QPushButton::clicked, &dialog, [&dialog] { ClearAllStats(&dialog); });
+    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    ok->setObjectName(QString::number(CONTROL_OK));
+    ok->setGeometry(units.Rect(111, 258, 50, 14));
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+
+    FillStatisticsDialog(&dialog);
+    return dialog.exec() == QDialog::Accepted ? 1 : 0;
+}
