@@ -1,0 +1,180 @@
+#include "scene_fixture.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <iterator>
+#include <vector>
+
+#include "game/table.h"
+#include "gfx/textures.h"
+#include "platform/headless/headless.h"
+#include "scene/scene_state.h"
+#include "support/reset.h"
+#include "support/reset_scene.h"
+
+namespace {
+
+bool s_graphicsReady = false;
+TextureSlot s_cardTextures[53];
+TextureSlot s_backgroundTexture = 0;
+TextureSlot s_textTexture = 0;
+TextureSlot s_pileMarkerTextures[4];
+std::vector<GLuint> s_testTextures;
+
+void ApplyWindowProjection()
+{
+    glViewport(0, 0, VIEW_WIDTH, VIEW_HEIGHT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, static_cast<double>(VIEW_WIDTH) / VIEW_HEIGHT, 1.0, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+uint32_t UploadTexture(const uint8_t* rgba)
+{
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 2, 2, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    s_testTextures.push_back(name);
+    return name;
+}
+
+}  // namespace
+
+bool Near(Rgb a, Rgb b)
+{
+    return std::abs(a.r - b.r) <= 12 && std::abs(a.g - b.g) <= 12 && std::abs(a.b - b.b) <= 12;
+}
+
+::testing::AssertionResult ShowsColour(Rgb seen, Rgb wanted)
+{
+    if (Near(seen, wanted)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "saw (" << seen.r << ", " << seen.g << ", " << seen.b << "), wanted ("
+                                         << wanted.r << ", " << wanted.g << ", " << wanted.b << ")";
+}
+
+void SceneTest::SetUp()
+{
+    GlTestContext& gl = GlTestContext::Get(VIEW_WIDTH, VIEW_HEIGHT);
+    ASSERT_TRUE(gl.Valid()) << "no GL context: run under a display (xvfb-run)";
+    ResetGameState();
+    HeadlessReset();
+    ResetSceneState();
+    if (!s_graphicsReady) {
+        // Run from the game folder, where the picture store and Backgrounds lie.
+        ASSERT_EQ(InitializeGraphics(), 1) << "no resources.rcc in the working directory";
+        s_graphicsReady = true;
+        std::copy(std::begin(g_cardTextures), std::end(g_cardTextures), s_cardTextures);
+        std::copy(std::begin(g_pileMarkerTextures), std::end(g_pileMarkerTextures), s_pileMarkerTextures);
+        s_backgroundTexture = g_backgroundTexture;
+        s_textTexture = g_textTexture;
+    }
+    std::copy(std::begin(s_cardTextures), std::end(s_cardTextures), g_cardTextures);
+    std::copy(std::begin(s_pileMarkerTextures), std::end(s_pileMarkerTextures), g_pileMarkerTextures);
+    g_backgroundTexture = s_backgroundTexture;
+    g_textTexture = s_textTexture;
+    // What start-up leaves in the card records.
+    for (int i = 0; i < CARD_COUNT; ++i) {
+        g_cards[i].textureIndex = i + 1;
+        g_dealOrder[i] = i;
+    }
+    ApplyWindowProjection();
+}
+
+void SceneTest::TearDown()
+{
+    if (!s_testTextures.empty()) {
+        glDeleteTextures(static_cast<GLsizei>(s_testTextures.size()), s_testTextures.data());
+        s_testTextures.clear();
+    }
+}
+
+void SceneTest::ProjectToWindow(float x, float y, float z, int* wx, int* wy)
+{
+    GLdouble model[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    GLdouble projection[16];
+    GLint viewport[4] = {0, 0, VIEW_WIDTH, VIEW_HEIGHT};
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    gluPerspective(45.0, static_cast<double>(VIEW_WIDTH) / VIEW_HEIGHT, 1.0, 100.0);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    GLdouble sx = 0, sy = 0, sz = 0;
+    gluProject(x, y, z, model, projection, viewport, &sx, &sy, &sz);
+    *wx = static_cast<int>(sx);
+    *wy = static_cast<int>(sy);
+}
+
+Rgb SceneTest::PixelAt(int wx, int wy)
+{
+    const GlPixel p = GlTestContext::Get(VIEW_WIDTH, VIEW_HEIGHT).ReadPixel(wx, wy);
+    return {p.r, p.g, p.b};
+}
+
+Rgb SceneTest::PixelOf(float x, float y, float z)
+{
+    int wx = 0, wy = 0;
+    ProjectToWindow(x, y, z, &wx, &wy);
+    return PixelAt(wx, wy);
+}
+
+void SceneTest::PointAtWindow(int wx, int wy)
+{
+    g_pointerX = wx;
+    g_pointerY = g_windowHeight - wy;
+    const float halfWidth = static_cast<float>(g_windowWidth) / 2.0f;
+    const float halfHeight = static_cast<float>(g_windowHeight) / 2.0f;
+    g_pointerWorldX = (static_cast<float>(g_pointerX) - halfWidth) / halfWidth * 14.0f;
+    g_pointerWorldY = -(static_cast<float>(g_pointerY) - halfHeight) / halfHeight * 10.0f;
+}
+
+void SceneTest::PointAt(float x, float y, float z)
+{
+    int wx = 0, wy = 0;
+    ProjectToWindow(x, y, z, &wx, &wy);
+    PointAtWindow(wx, wy);
+}
+
+void SceneTest::ParkAllCards()
+{
+    for (int i = 0; i < CARD_COUNT; ++i) {
+        g_cards[i].x = 200.0f + static_cast<float>(i) * 3.0f;
+        g_cards[i].y = 0.0f;
+        g_cards[i].z = -25.0f;
+    }
+}
+
+uint32_t SceneTest::MakeTexture(Rgb left, Rgb right, int keyedTexel)
+{
+    auto byte = [](int v) { return static_cast<uint8_t>(v); };
+    const uint8_t rgba[16] = {
+        byte(left.r), byte(left.g), byte(left.b), byte(keyedTexel == 0 ? 0 : 255),  // lower left
+        byte(right.r), byte(right.g), byte(right.b), byte(keyedTexel == 1 ? 0 : 255),  // lower right
+        byte(left.r), byte(left.g), byte(left.b), 255,                        // upper left
+        byte(right.r), byte(right.g), byte(right.b), 255,                     // upper right
+    };
+    return UploadTexture(rgba);
+}
+
+uint32_t SceneTest::MakeCornerTexture(Rgb corner, Rgb rest)
+{
+    auto byte = [](int v) { return static_cast<uint8_t>(v); };
+    const uint8_t rgba[16] = {
+        byte(corner.r), byte(corner.g), byte(corner.b), 255,
+        byte(rest.r), byte(rest.g), byte(rest.b), 255,
+        byte(rest.r), byte(rest.g), byte(rest.b), 255,
+        byte(rest.r), byte(rest.g), byte(rest.b), 255,
+    };
+    return UploadTexture(rgba);
+}
