@@ -127,7 +127,7 @@ QImage Leather()
         const double crease = std::abs(Fbm(u * 40, v * 30, 41, 3) - 0.5) * 2.0;
         const double pebble = std::pow(crease, 0.45);
         const double tone = Fbm(u * 4, v * 3, 43, 4) - 0.5;
-        const double t = (0.72 + 0.3 * pebble) * (1.0 + 0.25 * tone);
+        const double t = (0.82 + 0.18 * pebble) * (1.0 + 0.25 * tone);
         r = 112 * t;
         g = 30 * t;
         b = 38 * t;
@@ -139,12 +139,12 @@ QImage Slate()
     return Paint([](double u, double v, double& r, double& g, double& b) {
         // Layered stone with thin pale veins.
         const double layer = Fbm(u * 3 + 2.0 * Fbm(u * 2, v * 1.5, 53, 3), v * 9, 51, 5);
-        const double vein = std::exp(-std::pow((std::sin((u * 4 + v * 3) * 3.0 + layer * 9.0)) * 12.0, 2.0));
+        const double vein = std::exp(-std::pow((std::sin((u * 4 + v * 3) * 3.0 + layer * 9.0)) * 5.0, 2.0));
         const double grit = Noise(u * 800, v * 600, 57) - 0.5;
         const double t = 0.8 + 0.35 * layer + 0.05 * grit;
-        r = 66 * t + 28 * vein;
-        g = 72 * t + 28 * vein;
-        b = 80 * t + 30 * vein;
+        r = 66 * t + 9 * vein;
+        g = 72 * t + 9 * vein;
+        b = 80 * t + 10 * vein;
     });
 }
 

@@ -63,10 +63,10 @@ void DrawIndices(QPainter& p, int suit, int rank)
             p.translate(CARD_DESIGN_W, CARD_DESIGN_H);
             p.rotate(180.0);
         }
-        const QPainterPath rankPath = TextPath(RANK_TEXT[rank], "Liberation Serif", QPointF(0, 0), 40.0, 50.0);
+        const QPainterPath rankPath = TextPath(RANK_TEXT[rank], "Liberation Serif", QPointF(0, 0), 46.0, 58.0, "K");
         const QRectF ink0 = rankPath.boundingRect();
-        p.fillPath(rankPath.translated(12.0 - ink0.left(), 33.0), ink);
-        p.fillPath(SuitPath(suit, QPointF(12.0 + ink0.width() + 24.0, 33.0), 34.0), ink);
+        p.fillPath(rankPath.translated(11.0 - ink0.left(), 32.0), ink);
+        p.fillPath(SuitPath(suit, QPointF(11.0 + ink0.width() + 24.0, 32.0), 38.0), ink);
         p.restore();
     }
 }

@@ -1,6 +1,7 @@
 #include "contact_sheet.h"
 
 #include "art.h"
+#include "table_mockup.h"
 
 #include <QDir>
 #include <QImage>
@@ -94,8 +95,8 @@ int WriteContactSheets(const QString& outDir, const QString& gameDir)
         Checkerboard(p, r);
         if (pic.isNull()) ++missing;
         else p.drawImage(r, Unkeyed(pic, e.key));
-        p.drawText(QPointF(x, y + size.height() + 14),
-                   QString("%1  %2x%3").arg(e.id).arg(pic.width()).arg(pic.height()));
+        p.drawText(QPointF(x, y + size.height() + 13), QString::number(e.id));
+        if (e.w > 2) p.drawText(QPointF(x + 36, y + size.height() + 13), QString("%1x%2").arg(pic.width()).arg(pic.height()));
         x += size.width() + 12;
         rowH = std::max(rowH, size.height());
     }
@@ -103,18 +104,6 @@ int WriteContactSheets(const QString& outDir, const QString& gameDir)
     QResource::unregisterResource(rcc);
     if (!sheet.save(outDir + "/store.png", "PNG") || missing) return 0;
 
-    // The cloths at the 4:3 shape they are shown in, 480 x 360 each.
-    QImage cloths(2 * 490 + 10, 3 * 380 + 10, QImage::Format_RGB32);
-    cloths.fill(QColor(60, 60, 64));
-    QPainter c(&cloths);
-    c.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    int i = 0;
-    for (const Background& bg : Backgrounds()) {
-        const QImage pic(QDir(gameDir).absoluteFilePath(QString("Backgrounds/") + bg.fileName));
-        if (pic.isNull()) return 0;
-        c.drawImage(QRectF(10 + (i % 2) * 490, 10 + (i / 2) * 380, 480, 360), pic);
-        ++i;
-    }
-    c.end();
-    return cloths.save(outDir + "/backgrounds.png", "PNG") ? 1 : 0;
+    const bool mocked = WriteTableMockups(outDir + "/tables.png", gameDir, rcc);
+    return mocked && WriteMenuMockup(outDir + "/menu.png", rcc) && WriteCloseUps(outDir + "/closeup.png", rcc) ? 1 : 0;
 }

@@ -7,7 +7,7 @@
 namespace {
 
 // The framed panel the figure fills; its middle is the card's middle.
-const QRectF PANEL(50.0, 62.0, 156.0, 260.0);
+const QRectF PANEL(50.0, 68.0, 156.0, 248.0);
 constexpr double MID_Y = 192.0;
 
 const QColor GOLD(222, 172, 52);
@@ -41,10 +41,12 @@ void Shape(QPainter& p, const QPainterPath& path, const QColor& fill)
 void DrawRobe(QPainter& p, const QColor& robe, const QColor& lining)
 {
     QPainterPath body;
-    body.moveTo(58, MID_Y);
-    body.cubicTo(58, 160, 80, 146, 110, 142);
+    body.moveTo(56, MID_Y);
+    body.lineTo(60, 168);
+    body.cubicTo(64, 152, 86, 146, 110, 142);
     body.lineTo(146, 142);
-    body.cubicTo(176, 146, 198, 160, 198, MID_Y);
+    body.cubicTo(170, 146, 192, 152, 196, 168);
+    body.lineTo(200, MID_Y);
     body.closeSubpath();
     Shape(p, body, robe);
     Shape(p, Poly({{112, 142}, {144, 142}, {136, MID_Y}, {120, MID_Y}}), lining);
@@ -66,8 +68,10 @@ void DrawFace(QPainter& p)
     p.drawEllipse(QPointF(135, 112), 2.2, 2.6);
     p.setPen(QPen(LINE, 1.4));
     p.setBrush(Qt::NoBrush);
-    p.drawLine(QPointF(128, 114), QPointF(126, 122));
-    p.drawLine(QPointF(126, 122), QPointF(129, 122));
+    QPainterPath nose;
+    nose.moveTo(127, 113);
+    nose.quadTo(124, 121, 129, 122);
+    p.drawPath(nose);
     p.setPen(QPen(QColor(170, 50, 50), 1.8));
     p.drawLine(QPointF(123, 129), QPointF(133, 129));
 }
@@ -90,7 +94,7 @@ void DrawKing(QPainter& p, const QColor& robe, const QColor& lining)
     beard.cubicTo(140, 132, 116, 132, 109, 118);
     Shape(p, beard, QColor(150, 96, 52));
     // Crown with five points.
-    Shape(p, Poly({{104, 100}, {102, 70}, {113, 84}, {120, 64}, {128, 82}, {136, 64}, {143, 84}, {154, 70}, {152, 100}}), GOLD);
+    Shape(p, Poly({{104, 100}, {102, 75}, {113, 86}, {120, 71}, {128, 84}, {136, 71}, {143, 86}, {154, 75}, {152, 100}}), GOLD);
     p.setPen(Qt::NoPen);
     p.setBrush(CRIMSON);
     p.drawEllipse(QPointF(128, 93), 4, 4);
@@ -180,7 +184,7 @@ void DrawCourtFigure(QPainter& p, int suit, int rank)
         else if (rank == 11) DrawQueen(p, robe, lining);
         else DrawJack(p, robe, lining);
         p.setClipping(false);
-        p.fillPath(SuitPath(suit, QPointF(66, 80), 22.0), SuitColour(suit));
+        p.fillPath(SuitPath(suit, QPointF(66, 86), 22.0), SuitColour(suit));
         p.restore();
     }
     p.setPen(QPen(SuitColour(suit), 2.5));

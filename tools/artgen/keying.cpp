@@ -67,7 +67,8 @@ QImage KeyCanvas(const QImage& canvas, QRgb key)
     return out;
 }
 
-QPainterPath TextPath(const QString& text, const QString& family, QPointF centre, double height, double width)
+QPainterPath TextPath(const QString& text, const QString& family, QPointF centre, double height, double width,
+                      const QString& reference)
 {
     QFont font(family);
     font.setPixelSize(200);
@@ -77,12 +78,18 @@ QPainterPath TextPath(const QString& text, const QString& family, QPointF centre
     path.addText(0, 0, font, text);
     const QRectF ink = path.boundingRect();
     if (ink.isEmpty()) return path;
-    double sx = height / ink.height(), sy = sx;
+    QRectF frame = ink;
+    if (!reference.isEmpty()) {
+        QPainterPath ref;
+        ref.addText(0, 0, font, reference);
+        frame = ref.boundingRect();
+    }
+    double sx = height / frame.height(), sy = sx;
     if (width > 0.0 && ink.width() * sx > width) sx = width / ink.width();
     QTransform t;
     t.translate(centre.x(), centre.y());
     t.scale(sx, sy);
-    t.translate(-ink.center().x(), -ink.center().y());
+    t.translate(-ink.center().x(), -frame.center().y());
     return t.map(path);
 }
 

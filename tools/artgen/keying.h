@@ -24,8 +24,10 @@ bool NearKey(QRgb c, QRgb key);
 
 // Outline of `text` in a bold face, scaled so its ink is `height` tall and
 // centred on `centre`; `width` > 0 also squeezes it to at most that width.
+// With a `reference` text, the reference's ink sets the height and the middle
+// instead, so texts drawn with one reference share size and base line.
 QPainterPath TextPath(const QString& text, const QString& family, QPointF centre,
-                      double height, double width = 0.0);
+                      double height, double width = 0.0, const QString& reference = QString());
 
 // A painter for a canvas whose picture is designed on a `designW` x `designH`
 // plane but stretched onto the whole canvas; anti-aliasing on.

@@ -20,15 +20,15 @@ constexpr double BACKDROP_W = 1000.0, BACKDROP_H = 750.0;
 QPointF OnBackdrop(double x, double y) { return QPointF(BACKDROP_W / 2 + 20.0 * x, BACKDROP_H / 2 - 20.0 * y); }
 
 // Text with a dark outline and a soft drop shadow, filled with a gold sheen.
-void DrawGoldText(QPainter& p, const QPainterPath& text)
+void DrawGoldText(QPainter& p, const QPainterPath& text, double outline)
 {
     const QRectF box = text.boundingRect();
-    p.fillPath(text.translated(4, 5), QColor(16, 24, 18));
+    p.fillPath(text.translated(outline * 0.8, outline), QColor(16, 24, 18));
     QLinearGradient sheen(box.topLeft(), box.bottomLeft());
     sheen.setColorAt(0.0, GOLD_LIGHT);
     sheen.setColorAt(0.55, GOLD);
     sheen.setColorAt(1.0, QColor(170, 116, 34));
-    p.setPen(QPen(INK, 5.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(INK, outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(sheen);
     p.drawPath(text);
 }
@@ -58,9 +58,9 @@ QImage DrawMenuTitle()
     BeginDesign(p, canvas, BACKDROP_W, BACKDROP_H);
     // The title sits above the preview and left of the buttons' column, in the
     // band both menu distances show.
-    DrawGoldText(p, TextPath("Tarvik Solitaire", "Liberation Serif", OnBackdrop(-1.5, 11.2), 82.0, 640.0));
-    DrawRule(p, OnBackdrop(-14.0, 8.4), OnBackdrop(11.0, 8.4));
-    DrawGoldText(p, TextPath("Choose a game", "Liberation Serif", OnBackdrop(-5.5, -7.2), 30.0));
+    DrawGoldText(p, TextPath("Tarvik Solitaire", "Liberation Serif", OnBackdrop(-2.5, 11.2), 76.0, 580.0), 5.0);
+    DrawRule(p, OnBackdrop(-14.0, 8.4), OnBackdrop(9.0, 8.4));
+    DrawGoldText(p, TextPath("Choose a game", "Liberation Serif", OnBackdrop(-5.5, -7.2), 30.0, 0.0, "Ch"), 2.0);
     p.end();
     return canvas;
 }
@@ -112,7 +112,7 @@ QImage DrawMenuButton(int game)
     p.setPen(QPen(QColor(226, 180, 90), 2.0));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(16, 16, 468, 108), 14, 14);
-    const QPainterPath name = TextPath(GAME_NAMES[game - 1], "Liberation Serif", QPointF(250, 72), 56.0, 420.0);
+    const QPainterPath name = TextPath(GAME_NAMES[game - 1], "Liberation Serif", QPointF(250, 70), 60.0, 420.0, "Kg");
     p.fillPath(name.translated(2, 3), QColor(40, 6, 10));
     p.fillPath(name, QColor(252, 238, 206));
     p.end();
