@@ -15,6 +15,7 @@
 namespace {
 
 class Deal : public GameTest {};
+class Random : public GameTest {};
 
 void DealGame(int32_t game, int64_t seconds)
 {
@@ -53,7 +54,7 @@ std::vector<int32_t> PileCards(int32_t pile)
 
 }  // namespace
 
-TEST(Random, SeedOneGivesTheClassicSequence)
+TEST_F(Random, SeedOneGivesTheClassicSequence)
 {
     SeedRandom(1);
     EXPECT_EQ(NextRandom(), 41);
@@ -61,14 +62,14 @@ TEST(Random, SeedOneGivesTheClassicSequence)
     EXPECT_EQ(NextRandom(), 6334);
 }
 
-TEST(Random, StateWrapsModuloTwoToThe32)
+TEST_F(Random, StateWrapsModuloTwoToThe32)
 {
     // 0xFFFFFFFF * 214013 + 2531011 mod 2^32 = 2317048, and 2317048 >> 16 = 35.
     SeedRandom(0xFFFFFFFFu);
     EXPECT_EQ(NextRandom(), 35);
 }
 
-TEST(Random, RangeNeverReachesPastItsTop)
+TEST_F(Random, RangeNeverReachesPastItsTop)
 {
     SeedRandom(12345);
     int seenTop = 0;
@@ -81,7 +82,7 @@ TEST(Random, RangeNeverReachesPastItsTop)
     EXPECT_GT(seenTop, 0);
 }
 
-TEST(Random, RangeMapsTheLargestDrawToTheTop)
+TEST_F(Random, RangeMapsTheLargestDrawToTheTop)
 {
     // Find a seed whose first draw is 32767: floor(32767 * 52 / 32768) = 51.
     uint32_t seed = 0;

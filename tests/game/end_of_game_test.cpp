@@ -165,7 +165,7 @@ TEST_F(Winning, AReleaseInTheMainMenuAfterAWinStaysThere)
     EXPECT_EQ(g_gameMode, MODE_MAIN_MENU);
 }
 
-TEST(StatsSlot, MountSunflowerAndBakersDozenAreSwapped)
+TEST_F(Winning, StatsSlotsOfMountSunflowerAndBakersDozenAreSwapped)
 {
     EXPECT_EQ(StatsSlot(GAME_KLONDIKE), 0);
     EXPECT_EQ(StatsSlot(GAME_FREECELL), 1);
