@@ -99,6 +99,9 @@ void TurnWasteOver()
             c.rotY = 180.0f;
             c.flipping = 0;
             c.targetRotY = c.rotY;
+            // Links made while the cards lay in the waste would point down
+            // once the order is reversed; stock and waste cards travel alone.
+            c.above = -1;
             c.slot = slot;
             c.pile = STOCK;
             stock.slots[slot].card = card;

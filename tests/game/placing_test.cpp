@@ -274,3 +274,26 @@ TEST_F(Placing, OtherGamesNeverTurnAWasteOver)
         EXPECT_EQ(g_stockEmptyArmed, 0) << game;
     }
 }
+
+TEST_F(Placing, WasteCardsComeBackFromTheStockAlone)
+{
+    // A press on a lower waste card (visible while the top one is still in
+    // flight) links the waste cards upward; the turn-over reverses their order.
+    StartLayout(GAME_KLONDIKE);
+    PutCards(2, {30, 31, 32});
+    PutCard(5, 5);  // the six of suit 0 takes the five of suit 2 (30)
+    Press(30);
+    ASSERT_EQ(g_cards[30].above, 31);
+    DropHeldCards();  // arms
+    DropHeldCards();  // turns the waste over: 30 is the stock's top again
+    ASSERT_EQ(TopCard(1), 30);
+    Press(30);
+    ASSERT_EQ(TopCard(2), 30);
+    g_cards[30].rotY = 360.0f;  // its turn has run
+    g_cards[30].flipping = 0;
+    Drag(30, 5);
+    EXPECT_EQ(CardCount(5), 2);
+    EXPECT_EQ(TopCard(5), 30);
+    EXPECT_EQ(CardCount(1), 2);
+    EXPECT_EQ(CardCount(2), 0);
+}
