@@ -65,17 +65,3 @@ int BuildTextureFromPicture(const char* path, TextureSlot* slot, uint8_t keyOn, 
     *slot = name;
     return 1;
 }
-
-void SetFixedGlState()
-{
-    glEnable(GL_TEXTURE_2D);
-    glClearColor(1.0f, 1.0f, 1.0f, 0.5f);
-    glClearDepth(1.0);
-    glDepthFunc(GL_LEQUAL);
-    glEnable(GL_DEPTH_TEST);
-    glShadeModel(GL_SMOOTH);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    glEnable(GL_COLOR_MATERIAL);
-    glAlphaFunc(GL_GREATER, 0.1f);
-    glEnable(GL_ALPHA_TEST);
-}

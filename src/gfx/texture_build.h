@@ -1,6 +1,5 @@
 #pragma once
-// Inside the texture loaders: the shared procedure, the size limit and the
-// fixed GL state.
+// Inside the texture loaders: the shared procedure and the size limit.
 
 #include <cstdint>
 
@@ -14,5 +13,3 @@ int TextureSizeLimit();
 // Picture at `path` (a store path or a file) -> keyed RGBA texture in *slot.
 // 1 when made, 0 otherwise with *slot unchanged.
 int BuildTextureFromPicture(const char* path, TextureSlot* slot, uint8_t keyOn, int keyR, int keyG, int keyB);
-// The GL state that holds for the whole run (depth, alpha test, texturing).
-void SetFixedGlState();

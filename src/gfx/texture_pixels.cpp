@@ -7,6 +7,9 @@ namespace {
 // Linear filtering reads only the texels next to a sample point, so two rings
 // of neighbour colour around every shape are more than it can ever reach.
 constexpr int KEY_FILL_PASSES = 2;
+// While filling, a keyed texel that has been given a colour carries this
+// alpha, so the next pass may take colour from it; it goes back to 0 after.
+constexpr uint8_t ALPHA_FILLED = 1;
 
 struct Rgb {
     uint32_t r = 0, g = 0, b = 0, count = 0;
@@ -25,40 +28,42 @@ struct Rgb {
     }
 };
 
-// Gives each keyed texel that touches a coloured one the mean colour of its
-// coloured neighbours (8-connected, wrapping round); returns those still bare.
-std::vector<uint32_t> FillFromNeighbours(SysImage* image, const std::vector<uint32_t>& bare, std::vector<uint8_t>* coloured)
+// Gives each bare keyed texel that touches a coloured one (8-connected,
+// wrapping round) the mean colour of those neighbours. *bare keeps the texels
+// still bare; *filled receives the ones coloured in this pass.
+void FillFromNeighbours(SysImage* image, std::vector<uint32_t>* bare, std::vector<uint32_t>* filled)
 {
-    const int w = image->width;
-    const int h = image->height;
+    const uint32_t w = static_cast<uint32_t>(image->width);
+    const uint32_t h = static_cast<uint32_t>(image->height);
     uint8_t* texels = image->rgba.data();
-    std::vector<uint32_t> filled;
-    std::vector<uint32_t> stillBare;
-    for (uint32_t index : bare) {
-        const int x = static_cast<int>(index % static_cast<uint32_t>(w));
-        const int y = static_cast<int>(index / static_cast<uint32_t>(w));
+    size_t kept = 0;
+    filled->clear();
+    for (uint32_t index : *bare) {
+        const uint32_t x = index % w;
+        const uint32_t y = index / w;
+        const uint32_t columns[3] = {x == 0 ? w - 1 : x - 1, x, x + 1 == w ? 0 : x + 1};
+        const uint32_t rows[3] = {y == 0 ? h - 1 : y - 1, y, y + 1 == h ? 0 : y + 1};
         Rgb sum;
-        for (int dy = -1; dy <= 1; ++dy) {
-            const int ny = (y + dy + h) % h;
-            for (int dx = -1; dx <= 1; ++dx) {
-                const uint32_t n = static_cast<uint32_t>(ny * w + (x + dx + w) % w);
-                if ((*coloured)[n]) {
-                    sum.Add(texels + 4 * static_cast<size_t>(n));
+        for (uint32_t row : rows) {
+            for (uint32_t column : columns) {
+                const uint8_t* n = texels + 4 * (static_cast<size_t>(row) * w + column);
+                if (n[3] != 0) {
+                    sum.Add(n);
                 }
             }
         }
         if (sum.count) {
             sum.StoreMean(texels + 4 * static_cast<size_t>(index));
-            filled.push_back(index);
+            filled->push_back(index);
         } else {
-            stillBare.push_back(index);
+            (*bare)[kept++] = index;
         }
     }
+    bare->resize(kept);
     // Marked only after the pass, so the result does not depend on scan order.
-    for (uint32_t index : filled) {
-        (*coloured)[index] = 1;
+    for (uint32_t index : *filled) {
+        texels[4 * static_cast<size_t>(index) + 3] = ALPHA_FILLED;
     }
-    return stillBare;
 }
 }  // namespace
 
@@ -81,29 +86,43 @@ void ApplyColourKey(SysImage* image, uint8_t keyOn, int keyR, int keyG, int keyB
         return;
     }
     uint8_t* texels = image->rgba.data();
-    std::vector<uint8_t> coloured(keyOn ? count : 0);
-    std::vector<uint32_t> keyed;
-    Rgb opaque;
-    for (size_t i = 0; i < count; ++i) {
-        uint8_t* t = texels + 4 * i;
-        if (keyOn && t[0] == keyR && t[1] == keyG && t[2] == keyB) {
-            t[3] = 0;
-            keyed.push_back(static_cast<uint32_t>(i));
-        } else {
-            t[3] = 255;
-            if (keyOn) {
-                coloured[i] = 1;
-                opaque.Add(t);
-            }
+    if (!keyOn) {
+        for (size_t i = 0; i < count; ++i) {
+            texels[4 * i + 3] = 255;
         }
-    }
-    if (keyed.empty() || opaque.count == 0) {
         return;
     }
+    std::vector<uint32_t> keyed;
+    for (size_t i = 0; i < count; ++i) {
+        uint8_t* t = texels + 4 * i;
+        const bool key = t[0] == keyR && t[1] == keyG && t[2] == keyB;
+        t[3] = key ? 0 : 255;
+        if (key) {
+            keyed.push_back(static_cast<uint32_t>(i));
+        }
+    }
+    if (keyed.empty() || keyed.size() == count) {
+        return;
+    }
+    std::vector<uint32_t> allFilled;
+    std::vector<uint32_t> filled;
     for (int pass = 0; pass < KEY_FILL_PASSES && !keyed.empty(); ++pass) {
-        keyed = FillFromNeighbours(image, keyed, &coloured);
+        FillFromNeighbours(image, &keyed, &filled);
+        allFilled.insert(allFilled.end(), filled.begin(), filled.end());
+    }
+    for (uint32_t index : allFilled) {
+        texels[4 * static_cast<size_t>(index) + 3] = 0;
+    }
+    if (keyed.empty()) {
+        return;
     }
     // Far from every shape no filter reaches them; a neutral colour all the same.
+    Rgb opaque;
+    for (size_t i = 0; i < count; ++i) {
+        if (texels[4 * i + 3] == 255) {
+            opaque.Add(texels + 4 * i);
+        }
+    }
     for (uint32_t index : keyed) {
         opaque.StoreMean(texels + 4 * static_cast<size_t>(index));
     }

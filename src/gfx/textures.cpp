@@ -6,6 +6,7 @@
 
 #include "game/table.h"
 #include "gfx/font.h"
+#include "gfx/gl_state.h"
 #include "gfx/texture_build.h"
 #include "platform/platform.h"
 

@@ -8,6 +8,7 @@
 
 #include "game/table.h"
 #include "gfx/font.h"
+#include "gfx/gl_state.h"
 #include "gfx/texture_build.h"
 #include "gfx/textures.h"
 #include "picture_files.h"
@@ -110,6 +111,16 @@ TEST_F(Textures, LargestTextureSideCapsBothSides)
     EXPECT_EQ(TextureSize(photo).height, 512);
 }
 
+TEST_F(Textures, NoTextureSideExceeds2048)
+{
+    // Rounding alone would make this 4096 wide wherever GL allows it.
+    ASSERT_TRUE(SavePicture(FilledPicture(3100, 40, Qt::gray), "wide.jpg"));
+    TextureSlot wide = 0;
+    ASSERT_EQ(BuildTextureFromFile("wide.jpg", &wide, 0, 0, 0, 0), 1);
+    EXPECT_EQ(TextureSize(wide).width, 2048);
+    EXPECT_EQ(TextureSize(wide).height, 32);
+}
+
 TEST_F(Textures, PictureBottomRowIsTheFirstTextureRow)
 {
     QImage picture = FilledPicture(4, 4, Qt::white);
@@ -173,14 +184,14 @@ TEST_F(Textures, KeyedEdgeShowsNoKeyColourUnderLinearFiltering)
     // round to the red last column in the same way.
     for (int x : {0, 3, 4, 7}) {
         const GlPixel p = gl->ReadPixel(x, 4);
-        EXPECT_GE(p.r, 250) << "pixel " << x;
-        EXPECT_LE(p.b, 5) << "pixel " << x;
+        EXPECT_GE(int(p.r), 250) << "pixel " << x;
+        EXPECT_LE(int(p.b), 5) << "pixel " << x;
     }
     // Pixels 1 and 2 sample keyed texels only: the alpha test drops them.
     for (int x : {1, 2}) {
         const GlPixel p = gl->ReadPixel(x, 4);
-        EXPECT_EQ(p.g, 255) << "pixel " << x;
-        EXPECT_EQ(p.r, 0) << "pixel " << x;
+        EXPECT_EQ(int(p.g), 255) << "pixel " << x;
+        EXPECT_EQ(int(p.r), 0) << "pixel " << x;
     }
 }
 

@@ -85,7 +85,7 @@ int SysDecodePicture(const char* path, int width, int height, SysImage* out)
     if (image.size() != size) {
         image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     }
-    image = image.convertToFormat(QImage::Format_RGBA8888);
+    image.convertTo(QImage::Format_RGBA8888);  // in place when the depth allows
     if (image.isNull() || image.size() != size) {
         return 0;
     }
