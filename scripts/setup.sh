@@ -11,11 +11,8 @@ PACKAGES=(
     fonts-liberation2 xdg-utils
     libgtest-dev libbenchmark-dev
     xvfb xauth
+    clang libclang-rt-14-dev llvm
 )
-# The sanitizer build and the fuzzer use clang's runtime.
-if [ "${TARVIK_WITH_CLANG:-0}" = 1 ]; then
-    PACKAGES+=(clang libclang-rt-14-dev)
-fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do
