@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -42,26 +43,30 @@ QImage KeyCanvas(const QImage& canvas, QRgb key)
 {
     const QImage src = canvas.convertToFormat(QImage::Format_ARGB32);
     const int w = src.width(), h = src.height();
+    // Coverage decides what is see-through; colour alone cannot, since ink may
+    // use the key colour itself.
+    std::vector<uint8_t> covered(size_t(w) * size_t(h));
+    for (int y = 0; y < h; ++y) {
+        const QRgb* in = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+        for (int x = 0; x < w; ++x) covered[size_t(y) * size_t(w) + size_t(x)] = qAlpha(in[x]) >= 128;
+    }
+    auto isKeyed = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h && !covered[size_t(y) * size_t(w) + size_t(x)];
+    };
     QImage out(w, h, QImage::Format_RGB32);
     const QRgb keyRgb = key | 0xff000000u;
     for (int y = 0; y < h; ++y) {
         const QRgb* in = reinterpret_cast<const QRgb*>(src.constScanLine(y));
         QRgb* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < w; ++x)
-            row[x] = qAlpha(in[x]) >= 128 ? (in[x] | 0xff000000u) : keyRgb;
-    }
-    for (int y = 0; y < h; ++y) {
-        QRgb* row = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < w; ++x) {
-            if (row[x] == keyRgb) continue;
-            bool touchesKey = false;
-            for (int d = 0; d < 4 && !touchesKey; ++d) {
-                const int nx = x + (d == 0) - (d == 1), ny = y + (d == 2) - (d == 3);
-                if (nx < 0 || ny < 0 || nx >= w || ny >= h) continue;
-                touchesKey = reinterpret_cast<const QRgb*>(out.constScanLine(ny))[nx] == keyRgb;
+            if (isKeyed(x, y)) {
+                row[x] = keyRgb;
+                continue;
             }
-            if (NearKey(row[x], key) && (touchesKey || (row[x] & 0xffffffu) == (key & 0xffffffu)))
-                row[x] = AwayFromKey(row[x], key) | 0xff000000u;
+            QRgb c = in[x] | 0xff000000u;
+            const bool touchesKey = isKeyed(x - 1, y) || isKeyed(x + 1, y) || isKeyed(x, y - 1) || isKeyed(x, y + 1);
+            if (c == keyRgb || (touchesKey && NearKey(c, key))) c = AwayFromKey(c, key) | 0xff000000u;
+            row[x] = c;
         }
     }
     return out;

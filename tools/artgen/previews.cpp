@@ -19,14 +19,14 @@ struct PreviewPile {
 
 // The five tables, from the pile positions of the games' layouts.
 //                        x      y   cards up  fan   foundation
-const PreviewPile KLONDIKE[] = {
+constexpr PreviewPile KLONDIKE[] = {
     {-9.0, 6.5, 24, 0, false, false}, {-6.0, 6.5, 0, 0, false, false},
     {-8.0, 3.0, 1, 1, true, false},   {-5.0, 3.0, 2, 1, true, false},  {-2.0, 3.0, 3, 1, true, false},
     {1.0, 3.0, 4, 1, true, false},    {4.0, 3.0, 5, 1, true, false},   {7.0, 3.0, 6, 1, true, false},
     {10.0, 3.0, 7, 1, true, false},   {-1.0, 6.5, 0, 0, false, true},  {2.0, 6.5, 0, 0, false, true},
     {5.0, 6.5, 0, 0, false, true},    {8.0, 6.5, 0, 0, false, true},
 };
-const PreviewPile FREECELL[] = {
+constexpr PreviewPile FREECELL[] = {
     {-11.0, 3.0, 7, 7, true, false}, {-8.0, 3.0, 7, 7, true, false}, {-5.0, 3.0, 7, 7, true, false},
     {-2.0, 3.0, 7, 7, true, false},  {1.0, 3.0, 6, 6, true, false},  {4.0, 3.0, 6, 6, true, false},
     {7.0, 3.0, 6, 6, true, false},   {10.0, 3.0, 6, 6, true, false}, {1.5, 6.5, 0, 0, false, true},
@@ -34,18 +34,18 @@ const PreviewPile FREECELL[] = {
     {-11.0, 6.5, 0, 0, false, false}, {-8.0, 6.5, 0, 0, false, false}, {-5.0, 6.5, 0, 0, false, false},
     {-2.0, 6.5, 0, 0, false, false},
 };
-const PreviewPile SCORPION[] = {
+constexpr PreviewPile SCORPION[] = {
     {-9.0, 6.5, 3, 0, false, false}, {-8.0, 2.0, 7, 4, true, false}, {-5.0, 2.0, 7, 4, true, false},
     {-2.0, 2.0, 7, 4, true, false},  {1.0, 2.0, 7, 4, true, false},  {4.0, 2.0, 7, 7, true, false},
     {7.0, 2.0, 7, 7, true, false},   {10.0, 2.0, 7, 7, true, false},
 };
-const PreviewPile MOUNT_SUNFLOWER[] = {
+constexpr PreviewPile MOUNT_SUNFLOWER[] = {
     {-9.0, 6.5, 24, 0, false, false}, {-8.0, 3.0, 4, 1, true, false}, {-5.0, 3.0, 4, 2, true, false},
     {-2.0, 3.0, 4, 3, true, false},   {1.0, 3.0, 4, 4, true, false},  {4.0, 3.0, 4, 3, true, false},
     {7.0, 3.0, 4, 2, true, false},    {10.0, 3.0, 4, 1, true, false}, {-1.0, 6.5, 0, 0, false, true},
     {2.0, 6.5, 0, 0, false, true},    {5.0, 6.5, 0, 0, false, true},  {8.0, 6.5, 0, 0, false, true},
 };
-const PreviewPile BAKERS_DOZEN[] = {
+constexpr PreviewPile BAKERS_DOZEN[] = {
     {-11.0, 7.0, 4, 4, true, false}, {-8.0, 7.0, 4, 4, true, false},  {-5.0, 7.0, 4, 4, true, false},
     {-2.0, 7.0, 4, 4, true, false},  {1.0, 7.0, 4, 4, true, false},   {4.0, 7.0, 4, 4, true, false},
     {7.0, 7.0, 4, 4, true, false},   {-9.5, -2.0, 4, 4, true, false}, {-6.5, -2.0, 4, 4, true, false},
@@ -53,6 +53,18 @@ const PreviewPile BAKERS_DOZEN[] = {
     {5.5, -2.0, 4, 4, true, false},  {10.5, 6.5, 0, 0, false, true},  {10.5, 2.5, 0, 0, false, true},
     {10.5, -1.5, 0, 0, false, true}, {10.5, -5.5, 0, 0, false, true},
 };
+
+// Every preview deals the whole pack.
+template <int N>
+constexpr int Dealt(const PreviewPile (&piles)[N])
+{
+    int sum = 0;
+    for (const PreviewPile& p : piles) sum += p.cards;
+    return sum;
+}
+static_assert(Dealt(KLONDIKE) == 52 && Dealt(FREECELL) == 52 && Dealt(SCORPION) == 52 &&
+                  Dealt(MOUNT_SUNFLOWER) == 52 && Dealt(BAKERS_DOZEN) == 52,
+              "each preview shows all 52 cards");
 
 struct PreviewTable {
     const PreviewPile* piles;
