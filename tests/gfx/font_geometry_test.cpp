@@ -66,13 +66,6 @@ TEST(Tessellation, OverlappingContoursOfOneTurnFillTheirUnion)
     EXPECT_NEAR(TriangleArea(triangles), 4.0 + 4.0 - 1.0, 1e-4);
 }
 
-TEST(Tessellation, NoContoursGiveNoTriangles)
-{
-    std::vector<float> triangles;
-    TessellateContours({}, &triangles);
-    EXPECT_TRUE(triangles.empty());
-}
-
 TEST_F(Glyphs, EveryPrintableAsciiGlyphHasTrianglesAndAdvances)
 {
     ASSERT_EQ(glyphs->size(), 255u);  // codes 0..254; 255 has none
@@ -143,16 +136,4 @@ TEST_F(Glyphs, UnassignedAndControlCodesDrawNothing)
         EXPECT_GE(Of(code).advance, 0.0f) << code;
     }
     EXPECT_TRUE(Of(0x7F).triangles.empty());
-}
-
-TEST_F(Glyphs, CurvesAreFlattenedFinelyEnough)
-{
-    // Chords within 0.01 em: the hole of 'O' is close to its true curve, so
-    // halving the allowed error changes the filled area very little.
-    SysGlyphOutline coarse;
-    SysGlyphOutline fine;
-    ASSERT_EQ(SysGetGlyphOutline('O', GLYPH_DEVIATION, &coarse), 1);
-    ASSERT_EQ(SysGetGlyphOutline('O', GLYPH_DEVIATION / 8, &fine), 1);
-    EXPECT_GT(fine.contours[0].size(), coarse.contours[0].size());
-    EXPECT_NEAR(ContourArea(coarse.contours[0]), ContourArea(fine.contours[0]), 0.01);
 }

@@ -95,12 +95,6 @@ TEST_F(Text, CodeTwoFiftyFiveDrawsNothingAndDoesNotAdvance)
     EXPECT_EQ(PenX(), 0.0f);
 }
 
-TEST_F(Text, FormatsLikePrintf)
-{
-    PrintText("Moves:  %d", 42);
-    EXPECT_NEAR(PenX(), Advance("Moves:  42"), 1e-4);
-}
-
 TEST_F(Text, PerCentSignPassedAsAnArgumentPrintsLiterally)
 {
     PrintText("%s", "5%d%");

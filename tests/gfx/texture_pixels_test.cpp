@@ -55,12 +55,6 @@ TEST(TextureSize, SideBeyondTheLimitTakesTheLimit)
     EXPECT_EQ(TextureDimension(400, 512), 512);
 }
 
-TEST(TextureSize, EmptySideGivesNoTexture)
-{
-    EXPECT_EQ(TextureDimension(0, 1024), 0);
-    EXPECT_EQ(TextureDimension(-5, 1024), 0);
-}
-
 TEST(ColourKey, OnlyTheExactKeyColourTurnsSeeThrough)
 {
     SysImage image = Picture(4, 1, {KEY, {0, 0, 254}, {1, 0, 255}, {0, 1, 255}});
