@@ -44,8 +44,8 @@ int BuildTextureFromPicture(const char* path, TextureSlot* slot, uint8_t keyOn, 
     }
     ApplyColourKey(&image, keyOn, keyR, keyG, keyB);
 
-    // Earlier errors are not this texture's.
-    while (glGetError() != GL_NO_ERROR) {
+    // Earlier errors are not this texture's (bounded: a lost context repeats one).
+    for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
     }
     GLuint name = 0;
     glGenTextures(1, &name);
