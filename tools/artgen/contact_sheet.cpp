@@ -105,5 +105,5 @@ int WriteContactSheets(const QString& outDir, const QString& gameDir)
     if (!sheet.save(outDir + "/store.png", "PNG") || missing) return 0;
 
     const bool mocked = WriteTableMockups(outDir + "/tables.png", gameDir, rcc);
-    return mocked && WriteMenuMockup(outDir + "/menu.png", rcc) && WriteCloseUps(outDir + "/closeup.png", rcc) ? 1 : 0;
+    return mocked && WriteMenuMockup(outDir + "/menu.png", rcc) && WriteCloseUps(outDir + "/closeup.png", gameDir, rcc) ? 1 : 0;
 }

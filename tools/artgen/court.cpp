@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace {
 
 // The framed panel the figure fills; its middle is the card's middle.
@@ -37,9 +39,25 @@ void Shape(QPainter& p, const QPainterPath& path, const QColor& fill)
     p.drawPath(path);
 }
 
-// The robe over the shoulders down to the panel's middle line.
-void DrawRobe(QPainter& p, const QColor& robe, const QColor& lining)
+// The colours and suit of one figure's dress.
+struct Dress {
+    QColor robe, lining;
+    int suit;
+};
+
+// A hand holding something at `at`.
+void DrawHand(QPainter& p, QPointF at)
 {
+    p.setPen(QPen(LINE, 1.2));
+    p.setBrush(SKIN);
+    p.drawEllipse(at, 6.5, 5.5);
+}
+
+// The robe over the shoulders down to the panel's middle line.
+void DrawRobe(QPainter& p, const Dress& d)
+{
+    const QColor& robe = d.robe;
+    const QColor& lining = d.lining;
     QPainterPath body;
     body.moveTo(56, MID_Y);
     body.lineTo(60, 168);
@@ -55,8 +73,11 @@ void DrawRobe(QPainter& p, const QColor& robe, const QColor& lining)
     p.setBrush(GOLD);
     p.drawPath(Poly({{108, 142}, {112, 142}, {120, MID_Y}, {115, MID_Y}}));
     p.drawPath(Poly({{144, 142}, {148, 142}, {141, MID_Y}, {136, MID_Y}}));
-    p.setPen(QPen(GOLD, 2.0));
-    for (double x = 70; x < 190; x += 14) p.drawEllipse(QPointF(x, 176 + (x - 128) * (x - 128) / 400.0), 2.5, 2.5);
+    // A band of small gold suit signs across the chest.
+    for (double x = 70; x < 190; x += 16) {
+        if (std::abs(x - 128) < 14) continue;
+        p.fillPath(SuitPath(d.suit, QPointF(x, 172 + (x - 128) * (x - 128) / 500.0), 9.0), GOLD);
+    }
 }
 
 void DrawFace(QPainter& p)
@@ -76,7 +97,7 @@ void DrawFace(QPainter& p)
     p.drawLine(QPointF(123, 129), QPointF(133, 129));
 }
 
-void DrawKing(QPainter& p, const QColor& robe, const QColor& lining)
+void DrawKing(QPainter& p, const Dress& d)
 {
     // Sceptre behind the shoulder.
     p.setPen(QPen(GOLD_DARK, 5.0, Qt::SolidLine, Qt::RoundCap));
@@ -84,7 +105,8 @@ void DrawKing(QPainter& p, const QColor& robe, const QColor& lining)
     p.setPen(QPen(LINE, 1.2));
     p.setBrush(GOLD);
     p.drawEllipse(QPointF(178, 92), 7, 7);
-    DrawRobe(p, robe, lining);
+    DrawRobe(p, d);
+    DrawHand(p, QPointF(178, 160));
     DrawFace(p);
     // Beard and moustache.
     QPainterPath beard;
@@ -100,7 +122,7 @@ void DrawKing(QPainter& p, const QColor& robe, const QColor& lining)
     p.drawEllipse(QPointF(128, 93), 4, 4);
 }
 
-void DrawQueen(QPainter& p, const QColor& robe, const QColor& lining)
+void DrawQueen(QPainter& p, const Dress& d)
 {
     // Hair falling to the shoulders.
     QPainterPath hair;
@@ -123,7 +145,12 @@ void DrawQueen(QPainter& p, const QColor& robe, const QColor& lining)
     }
     p.setBrush(GOLD);
     p.drawEllipse(QPointF(80, 106), 3.5, 3.5);
-    DrawRobe(p, robe, lining);
+    DrawRobe(p, d);
+    DrawHand(p, QPointF(80, 162));
+    // A white ruff under the chin.
+    p.setPen(QPen(LINE, 1.0));
+    p.setBrush(CREAM);
+    for (int i = -3; i <= 3; ++i) p.drawEllipse(QPointF(128 + 7.0 * i, 142 + std::abs(i) * -0.8), 5.0, 4.0);
     DrawFace(p);
     // A low crown with pearls on its points.
     Shape(p, Poly({{108, 98}, {108, 80}, {118, 88}, {128, 76}, {138, 88}, {148, 80}, {148, 98}}), GOLD);
@@ -132,13 +159,14 @@ void DrawQueen(QPainter& p, const QColor& robe, const QColor& lining)
     for (QPointF pearl : {QPointF(108, 78), QPointF(128, 74), QPointF(148, 78)}) p.drawEllipse(pearl, 3.5, 3.5);
 }
 
-void DrawJack(QPainter& p, const QColor& robe, const QColor& lining)
+void DrawJack(QPainter& p, const Dress& d)
 {
     // Halberd behind the shoulder.
     p.setPen(QPen(QColor(120, 80, 40), 4.0, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(180, MID_Y), QPointF(180, 84));
     Shape(p, Poly({{180, 70}, {192, 92}, {180, 100}, {184, 88}}), QColor(190, 196, 204));
-    DrawRobe(p, robe, lining);
+    DrawRobe(p, d);
+    DrawHand(p, QPointF(180, 160));
     DrawFace(p);
     // Short curled hair and a cap with a feather.
     QPainterPath hair;
@@ -149,7 +177,7 @@ void DrawJack(QPainter& p, const QColor& robe, const QColor& lining)
     cap.moveTo(104, 100);
     cap.cubicTo(100, 78, 156, 78, 152, 100);
     cap.closeSubpath();
-    Shape(p, cap, lining);
+    Shape(p, cap, d.lining);
     p.setPen(QPen(LINE, 1.2));
     p.setBrush(GOLD);
     p.drawRect(QRectF(104, 96, 48, 6));
@@ -180,9 +208,10 @@ void DrawCourtFigure(QPainter& p, int suit, int rank)
             p.translate(-128, -MID_Y);
         }
         p.setClipRect(QRectF(PANEL.left(), PANEL.top(), PANEL.width(), MID_Y - PANEL.top()));
-        if (rank == 12) DrawKing(p, robe, lining);
-        else if (rank == 11) DrawQueen(p, robe, lining);
-        else DrawJack(p, robe, lining);
+        const Dress dress{robe, lining, suit};
+        if (rank == 12) DrawKing(p, dress);
+        else if (rank == 11) DrawQueen(p, dress);
+        else DrawJack(p, dress);
         p.setClipping(false);
         p.fillPath(SuitPath(suit, QPointF(66, 86), 22.0), SuitColour(suit));
         p.restore();

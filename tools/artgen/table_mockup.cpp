@@ -1,6 +1,7 @@
 #include "table_mockup.h"
 
 #include "art.h"
+#include "store.h"
 
 #include <QDir>
 #include <QImage>
@@ -11,7 +12,7 @@ namespace {
 
 constexpr QRgb BLUE = 0x0000ff, BLACK = 0x000000;
 
-QImage StorePicture(int id, QRgb key)
+QImage Unkeyed(int id, QRgb key)
 {
     QImage img = QImage(QString(":/pictures/%1.png").arg(id)).convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < img.height(); ++y) {
@@ -34,22 +35,22 @@ QRectF Quad(double x, double y, double w, double h, double depth)
 // A Klondike table a few moves in, as the scene draws it.
 void DrawGame(QPainter& p)
 {
-    const QImage back = StorePicture(4056, BLUE);
-    const QImage marker = StorePicture(4059, BLACK), foundation = StorePicture(4060, BLACK);
+    const QImage back = Unkeyed(4056, BLUE);
+    const QImage marker = Unkeyed(4059, BLACK), foundation = Unkeyed(4060, BLACK);
     p.drawImage(Quad(-9, 6.5, 2, 3, 25), marker);
     p.drawImage(Quad(-9, 6.5, 2, 3, 25), back);
-    p.drawImage(Quad(-6, 6.5, 2, 3, 25), StorePicture(4000 + 26 + 9, BLUE));
-    p.drawImage(Quad(-1, 6.5, 2, 3, 25), StorePicture(4000, BLUE));
+    p.drawImage(Quad(-6, 6.5, 2, 3, 25), Unkeyed(4000 + 26 + 9, BLUE));
+    p.drawImage(Quad(-1, 6.5, 2, 3, 25), Unkeyed(4000, BLUE));
     for (int f = 1; f < 4; ++f) p.drawImage(Quad(-1 + 3 * f, 6.5, 2, 3, 25), foundation);
     const int faces[7][4] = {{12, -1}, {51, 37, -1}, {24, 10, 49, -1}, {6, -1}, {44, -1}, {3, -1}, {29, 15, 1, -1}};
     for (int pile = 0; pile < 7; ++pile) {
         int slot = 0;
         for (; slot < pile; ++slot) p.drawImage(Quad(-8 + 3 * pile, 3 - 0.5 * slot, 2, 3, 25), back);
         for (int k = 0; faces[pile][k] >= 0; ++k, ++slot)
-            p.drawImage(Quad(-8 + 3 * pile, 3 - 0.5 * slot, 2, 3, 25), StorePicture(4000 + faces[pile][k], BLUE));
+            p.drawImage(Quad(-8 + 3 * pile, 3 - 0.5 * slot, 2, 3, 25), Unkeyed(4000 + faces[pile][k], BLUE));
     }
     // The move counter in the colour of the text texture's corners.
-    const QImage text = StorePicture(4068, BLACK);
+    const QImage text = Unkeyed(4068, BLACK);
     int r = 0, g = 0, b = 0;
     for (QPoint c : {QPoint(0, 0), QPoint(63, 0), QPoint(0, 63), QPoint(63, 63)}) {
         r += qRed(text.pixel(c));
@@ -105,7 +106,7 @@ int WriteMenuMockup(const QString& outPath, const QString& rcc)
     sheet.fill(QColor(60, 60, 64));
     QPainter p(&sheet);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    const QImage tile = StorePicture(4062, WHITE), title = StorePicture(4052, WHITE);
+    const QImage tile = Unkeyed(4062, WHITE), title = Unkeyed(4052, WHITE);
     for (int view = 0; view < 2; ++view) {
         const double o = view == 0 ? 3.0 : 0.0;
         p.save();
@@ -116,8 +117,8 @@ int WriteMenuMockup(const QString& outPath, const QString& rcc)
             for (int i = 0; i < 4; ++i)
                 p.drawImage(Quad(-18.75 + 12.5 * i, 14.0625 - 9.375 * j, 12.5, 9.375, 36 + o), tile);
         p.drawImage(Quad(0, 0, 50, 37.5, 36 + o), title);
-        p.drawImage(Quad(-3.9, 0.45, 10.7, 7, 25 + o), StorePicture(previews[view == 0 ? 0 : 4], BLUE));
-        for (int k = 0; k < 5; ++k) p.drawImage(Quad(11.3, buttonY[k], 5, 1.4, 25 + o), StorePicture(buttons[k], BLUE));
+        p.drawImage(Quad(-3.9, 0.45, 10.7, 7, 25 + o), Unkeyed(previews[view == 0 ? 0 : 4], BLUE));
+        for (int k = 0; k < 5; ++k) p.drawImage(Quad(11.3, buttonY[k], 5, 1.4, 25 + o), Unkeyed(buttons[k], BLUE));
         p.restore();
     }
     p.end();
@@ -125,15 +126,23 @@ int WriteMenuMockup(const QString& outPath, const QString& rcc)
     return sheet.save(outPath, "PNG") ? 1 : 0;
 }
 
-int WriteCloseUps(const QString& outPath, const QString& rcc)
+int WriteCloseUps(const QString& outPath, const QString& gameDir, const QString& rcc)
 {
     if (!QResource::registerResource(rcc)) return 0;
     const int ids[8] = {4000, 4000 + 26 + 6, 4000 + 13 + 9, 4000 + 39 + 10, 4000 + 11, 4000 + 26 + 12, 4056, 4000 + 39 + 3};
-    QImage sheet(4 * 266 + 10, 2 * 394 + 10, QImage::Format_RGB32);
+    QImage sheet(4 * 266 + 10, 2 * 394 + 276, QImage::Format_RGB32);
     sheet.fill(QColor(40, 96, 56));
     QPainter p(&sheet);
     for (int i = 0; i < 8; ++i)
-        p.drawImage(QRectF(10 + (i % 4) * 266, 10 + (i / 4) * 394, 256, 384), StorePicture(ids[i], BLUE));
+        p.drawImage(QRectF(10 + (i % 4) * 266, 10 + (i / 4) * 394, 256, 384), Unkeyed(ids[i], BLUE));
+    // The icon and the two pointers, magnified four times.
+    p.drawImage(QPointF(10, 2 * 394 + 10), MakeIcon());
+    int x = 286;
+    for (const char* name : {"harrow.cur", "hnwse.cur"}) {
+        const QImage cursor(QDir(gameDir).absoluteFilePath(name), "ICO");
+        p.drawImage(QRectF(x, 2 * 394 + 10, 128, 128), cursor);
+        x += 148;
+    }
     p.end();
     QResource::unregisterResource(rcc);
     return sheet.save(outPath, "PNG") ? 1 : 0;

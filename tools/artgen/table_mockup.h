@@ -8,4 +8,4 @@
 int WriteTableMockups(const QString& outPath, const QString& gameDir, const QString& rcc);
 // The main menu at both of its distances.
 int WriteMenuMockup(const QString& outPath, const QString& rcc);
-int WriteCloseUps(const QString& outPath, const QString& rcc);
+int WriteCloseUps(const QString& outPath, const QString& gameDir, const QString& rcc);
