@@ -4,6 +4,7 @@
 
 #include "game/end_of_game.h"
 #include "game/layouts.h"
+#include "game/lifting.h"
 #include "game/placing.h"
 #include "game/table.h"
 #include "platform/platform.h"
@@ -117,6 +118,10 @@ void DealNewGame()
     // Armed by the previous game's empty stock, it would turn this game's
     // waste over at the first release that empties the stock.
     g_stockEmptyArmed = 0;
+    // Every card goes back to the deck: nothing stays in the pointer's hand.
+    // (A card still held would otherwise be dropped out of the middle of its
+    // new pile at the next release.)
+    g_holding = 0;
     SetUpCurrentGame();
     const GameLayout& layout = CurrentLayout();
 

@@ -5,6 +5,7 @@
 
 #include "game/deal.h"
 #include "game/end_of_game.h"
+#include "game/lifting.h"
 #include "game/placing.h"
 #include "game/table.h"
 #include "platform/headless/headless.h"
@@ -272,4 +273,21 @@ TEST_F(Deal, ATurnStillRunningDoesNotTurnAFaceDownCardUp)
     const int32_t stockCard = TopCard(1);
     EXPECT_EQ(g_cards[stockCard].flipping, 0);
     EXPECT_EQ(FaceUpCount(1), 0);
+}
+
+TEST_F(Deal, NothingStaysHeldAcrossADeal)
+{
+    DealGame(GAME_FREECELL, 11);
+    g_cards[TopCard(3)].rotY = 360.0f;
+    g_pressPending = 1;
+    HandlePick(TopCard(3));
+    ASSERT_EQ(g_holding, 1);
+    DealGame(GAME_FREECELL, 12);  // "Redeal" from the keyboard during a drag
+    EXPECT_EQ(g_holding, 0);
+    const int32_t before = g_moveCount;
+    DropHeldCards();
+    EXPECT_EQ(g_moveCount, before);
+    for (int p = 3; p <= 10; ++p) {
+        EXPECT_EQ(CardCount(p), p <= 6 ? 7 : 6);
+    }
 }
