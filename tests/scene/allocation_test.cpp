@@ -1,5 +1,7 @@
-// Frames never allocate: the update, the drawing and the pick of every
-// screen run with the C++ allocator watched.
+// Frames never allocate and never raise a GL error: the update, the drawing
+// and the pick of every screen run with the C++ allocator watched.
+
+#include <GL/gl.h>
 
 #include <cstdlib>
 #include <new>
@@ -54,6 +56,8 @@ protected:
     {
         Frame();
         Frame();
+        while (glGetError() != GL_NO_ERROR) {
+        }
         s_allocations = 0;
         s_watching = true;
         for (int i = 0; i < frames; ++i) {
@@ -64,23 +68,26 @@ protected:
     }
 };
 
-TEST_F(Frames, NoScreenAllocatesPerFrame)
+TEST_F(Frames, NoScreenAllocatesOrFailsPerFrame)
 {
     HeadlessSetTime(1700000007);
     g_gameMode = MODE_MAIN_MENU;
     PointAt(11.3f, 0.5f, -28.0f);
     EXPECT_EQ(AllocationsOver(20), 0) << "main menu";
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 
     g_gameMode = GAME_FREECELL;
     g_newGameRequested = 1;
     UpdateFrame(0);  // the deal itself may set things up
     PointAt(-11.0f, -4.0f, -25.0f);
     EXPECT_EQ(AllocationsOver(200), 0) << "cards flying in";
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 
     SetDefaultStats();
     g_moveCount = 10001;  // no high score: the name dialog is not part of a frame
     g_gameMode = MODE_WIN;
     EXPECT_EQ(AllocationsOver(400), 0) << "win sequence";
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 
     // The watch itself works: a plain allocation is seen.
     s_allocations = 0;
