@@ -291,3 +291,16 @@ TEST_F(Deal, NothingStaysHeldAcrossADeal)
         EXPECT_EQ(CardCount(p), p <= 6 ? 7 : 6);
     }
 }
+
+TEST_F(Deal, LayoutThatDoesNotAddUpTo52StopsTheProgram)
+{
+    // Scorpion's pile 10 is never written by its set-up, so a count left
+    // there survives into the check.
+    g_layouts[GAME_SCORPION].piles[10].dealCount = 1;
+    DealGame(GAME_SCORPION, 8);
+    ASSERT_EQ(g_headless.errorBoxes.size(), 1u);
+    EXPECT_EQ(g_headless.errorBoxes[0], "Error in Rules: Too many cards");
+    EXPECT_EQ(g_headless.exitRequests, 1);
+    EXPECT_EQ(g_headless.exitCode, 1);
+    EXPECT_EQ(CardCount(3), 0);  // nothing was dealt
+}

@@ -164,27 +164,3 @@ TEST_F(Winning, AReleaseInTheMainMenuAfterAWinStaysThere)
     DropHeldCards();
     EXPECT_EQ(g_gameMode, MODE_MAIN_MENU);
 }
-
-TEST_F(Winning, StatsSlotsOfMountSunflowerAndBakersDozenAreSwapped)
-{
-    EXPECT_EQ(StatsSlot(GAME_KLONDIKE), 0);
-    EXPECT_EQ(StatsSlot(GAME_FREECELL), 1);
-    EXPECT_EQ(StatsSlot(GAME_SCORPION), 2);
-    EXPECT_EQ(StatsSlot(GAME_MOUNT_SUNFLOWER), 4);
-    EXPECT_EQ(StatsSlot(GAME_BAKERS_DOZEN), 3);
-    EXPECT_EQ(StatsSlot(MODE_MAIN_MENU), -1);
-    EXPECT_EQ(StatsSlot(MODE_WIN), -1);
-    EXPECT_EQ(StatsSlot(60), -1);
-}
-
-TEST_F(Winning, MenuItems)
-{
-    EnableGameMenu();
-    EXPECT_EQ(g_headless.menuEnabled.at(32776), 1);
-    EXPECT_EQ(g_headless.menuEnabled.at(32773), 1);
-    DisableRedeal();
-    EXPECT_EQ(g_headless.menuEnabled.at(32776), 0);
-    EXPECT_EQ(g_headless.menuEnabled.at(32773), 1);
-    MarkWinCounted();
-    EXPECT_EQ(g_winCounted, 1);
-}

@@ -18,30 +18,6 @@ protected:
 
 }  // namespace
 
-TEST_F(Table, CardStartsFaceDownOnTheTable)
-{
-    const Card card;
-    EXPECT_EQ(card.above, -1);
-    EXPECT_EQ(card.pile, 0);
-    EXPECT_EQ(card.slot, 0);
-    EXPECT_EQ(card.z, -25.0f);
-    EXPECT_EQ(card.rotY, 180.0f);
-    EXPECT_EQ(card.flipping, 0);
-    EXPECT_EQ(card.moving, 0);
-    EXPECT_TRUE(IsFaceDown(card));
-}
-
-TEST_F(Table, FlyToSetsTargetAndEveryMovingFlag)
-{
-    Card card;
-    card.FlyTo(1.5f, -2.0f, -24.5f);
-    EXPECT_EQ(card.moving + card.movingX + card.movingY + card.movingZ, 4);
-    EXPECT_EQ(card.targetX, 1.5f);
-    EXPECT_EQ(card.targetY, -2.0f);
-    EXPECT_EQ(card.targetZ, -24.5f);
-    EXPECT_EQ(card.x, 0.0f);  // the flight itself is the frame update's
-}
-
 TEST_F(Table, TurnOverAimsHalfATurnFurther)
 {
     Card card;
