@@ -65,7 +65,11 @@ void DrawIndices(QPainter& p, int suit, int rank)
         }
         const QPainterPath rankPath = TextPath(RANK_TEXT[rank], "Liberation Serif", QPointF(0, 0), 46.0, 58.0, "K");
         const QRectF ink0 = rankPath.boundingRect();
-        p.fillPath(rankPath.translated(11.0 - ink0.left(), 32.0), ink);
+        // Stroked as well as filled: a card is drawn about a fifth of this
+        // size, and hair-thin strokes (the bar of the A) would drop out.
+        p.setPen(QPen(ink, 4.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(ink);
+        p.drawPath(rankPath.translated(11.0 - ink0.left(), 32.0));
         p.fillPath(SuitPath(suit, QPointF(11.0 + ink0.width() + 24.0, 32.0), 38.0), ink);
         p.restore();
     }
@@ -83,12 +87,12 @@ void DrawPips(QPainter& p, int suit, int rank)
 void DrawAce(QPainter& p, int suit)
 {
     const QPointF c(CARD_DESIGN_W / 2, CARD_DESIGN_H / 2);
-    QPen ring(SuitColour(suit), 3.0);
+    QPen ring(SuitColour(suit), 5.0);
     p.setPen(ring);
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(c, 86.0, 108.0);
-    p.setPen(QPen(QColor(200, 160, 60), 2.0));
-    p.drawEllipse(c, 78.0, 100.0);
+    p.setPen(QPen(QColor(200, 160, 60), 4.0));
+    p.drawEllipse(c, 76.0, 98.0);
     p.fillPath(SuitPath(suit, c, 116.0), SuitColour(suit));
 }
 
@@ -109,7 +113,7 @@ QImage DrawCardFace(int card)
     BeginDesign(p, canvas, CARD_DESIGN_W, CARD_DESIGN_H);
     p.fillPath(CardOutline(), EDGE);
     QPainterPath inner;
-    inner.addRoundedRect(QRectF(2.5, 2.5, CARD_DESIGN_W - 5, CARD_DESIGN_H - 5), CORNER_RADIUS - 2, CORNER_RADIUS - 2);
+    inner.addRoundedRect(QRectF(4, 4, CARD_DESIGN_W - 8, CARD_DESIGN_H - 8), CORNER_RADIUS - 3, CORNER_RADIUS - 3);
     p.fillPath(inner, PAPER);
     DrawIndices(p, suit, rank);
     if (rank == 0)
@@ -129,21 +133,23 @@ QImage DrawCardBack()
     BeginDesign(p, canvas, CARD_DESIGN_W, CARD_DESIGN_H);
     p.fillPath(CardOutline(), EDGE);
     QPainterPath paper;
-    paper.addRoundedRect(QRectF(2.5, 2.5, CARD_DESIGN_W - 5, CARD_DESIGN_H - 5), 16, 16);
+    paper.addRoundedRect(QRectF(4, 4, CARD_DESIGN_W - 8, CARD_DESIGN_H - 8), CORNER_RADIUS - 3, CORNER_RADIUS - 3);
     p.fillPath(paper, PAPER);
     QPainterPath field;
     field.addRoundedRect(QRectF(14, 14, CARD_DESIGN_W - 28, CARD_DESIGN_H - 28), 10, 10);
     p.fillPath(field, QColor(128, 22, 34));
-    // A gold lattice of diagonals, clipped to the field.
+    // A lattice of diagonals, clipped to the field.
     p.save();
     p.setClipPath(field);
-    p.setPen(QPen(QColor(214, 170, 72), 2.0));
-    for (double d = -CARD_DESIGN_H; d < CARD_DESIGN_W + CARD_DESIGN_H; d += 22.0) {
+    // Few, broad lines of a quieter red: seen at a fifth of this size, fine
+    // or bright ones shimmer.
+    p.setPen(QPen(QColor(178, 52, 62), 6.0));
+    for (double d = -CARD_DESIGN_H; d < CARD_DESIGN_W + CARD_DESIGN_H; d += 36.0) {
         p.drawLine(QPointF(d, 0), QPointF(d + CARD_DESIGN_H, CARD_DESIGN_H));
         p.drawLine(QPointF(d, 0), QPointF(d - CARD_DESIGN_H, CARD_DESIGN_H));
     }
     p.restore();
-    p.setPen(QPen(QColor(214, 170, 72), 3.0));
+    p.setPen(QPen(QColor(214, 170, 72), 5.0));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(20, 20, CARD_DESIGN_W - 40, CARD_DESIGN_H - 40), 8, 8);
     // The medallion: four suits round a monogram.

@@ -20,7 +20,7 @@ QImage DrawPileMarker(bool foundation)
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(MARK, 8.0));
     p.drawRoundedRect(QRectF(6, 6, CARD_DESIGN_W - 12, CARD_DESIGN_H - 12), 16, 16);
-    p.setPen(QPen(MARK, 2.5));
+    p.setPen(QPen(MARK, 4.0));
     p.drawRoundedRect(QRectF(20, 20, CARD_DESIGN_W - 40, CARD_DESIGN_H - 40), 10, 10);
     if (foundation) {
         // An outlined "A": the pile is built up from the ace.
