@@ -216,7 +216,7 @@ void DrawCourtFigure(QPainter& p, int suit, int rank)
         p.fillPath(SuitPath(suit, QPointF(66, 86), 22.0), SuitColour(suit));
         p.restore();
     }
-    p.setPen(QPen(SuitColour(suit), 2.5));
+    p.setPen(QPen(SuitColour(suit), 4.0));
     p.setBrush(Qt::NoBrush);
     p.drawRect(PANEL);
     p.drawLine(QPointF(PANEL.left(), MID_Y), QPointF(PANEL.right(), MID_Y));
