@@ -90,3 +90,25 @@ TEST(GlFixture, SelectionModeReportsTheNamedQuad)
     EXPECT_EQ(buffer[0], 1u);  // one name on the stack
     EXPECT_EQ(buffer[3], 7u);
 }
+
+TEST(GlFixture, ReadingAPixelLeavesTheStateForTheNextFrame)
+{
+    GlTestContext& gl = GlTestContext::Get(32, 32);
+    ASSERT_TRUE(gl.Valid());
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    for (const float green : {0.0f, 1.0f}) {
+        glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glColor3f(1.0f - green, green, 0.0f);
+        glRectf(-1.0f, -1.0f, 1.0f, 1.0f);
+        const GlPixel p = gl.ReadPixel(20, 20);
+        EXPECT_EQ(int(p.g), green > 0 ? 255 : 0);
+        EXPECT_EQ(int(p.r), green > 0 ? 0 : 255);
+    }
+    glColor3f(1.0f, 1.0f, 1.0f);
+}

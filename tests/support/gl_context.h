@@ -10,8 +10,9 @@ struct GlPixel {
     uint8_t r = 0, g = 0, b = 0, a = 0;
 };
 
-// Creates the process's QGuiApplication once, if none exists yet: xcb when a
-// display is there, else Qt's offscreen platform (fonts work, GL may not).
+// Creates the process's QGuiApplication once, if none exists yet, on Qt's
+// offscreen platform unless QT_QPA_PLATFORM says otherwise. GL needs the X
+// display (Xvfb in the tests); fonts work without one.
 void EnsureGuiApplication();
 
 class GlTestContext {
