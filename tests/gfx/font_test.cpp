@@ -126,3 +126,20 @@ TEST_F(Text, GlyphsLieFlatAtDepthZero)
         i += 2 + 3 * corners;
     }
 }
+
+TEST_F(Text, LeavesListBaseAndTextureCoordinateAsTheyWere)
+{
+    // The caller's texture coordinate decides the text's colour; the glyphs
+    // must not set one of their own.
+    glListBase(5);
+    glTexCoord2f(0.25f, 0.75f);
+    PrintText("Moves:  %d", 12);
+    GLint base = 0;
+    glGetIntegerv(GL_LIST_BASE, &base);
+    EXPECT_EQ(base, 5);
+    GLfloat coordinate[4] = {};
+    glGetFloatv(GL_CURRENT_TEXTURE_COORDS, coordinate);
+    EXPECT_EQ(coordinate[0], 0.25f);
+    EXPECT_EQ(coordinate[1], 0.75f);
+    glListBase(0);
+}
