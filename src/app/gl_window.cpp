@@ -113,9 +113,10 @@ int CreateWindowGL(GLWindow& window)
     window.renderContext = context;
     QtPlatformSetCursorWindow(area);
 
-    // Lets the layout settle, so the area's own size report is not taken for
-    // a change that replaces the first viewport.
-    QCoreApplication::processEvents();
+    // show() has laid the window out: the area's own report of this size
+    // must not be taken for a change that replaces the first viewport. No
+    // event is handled before the statistics are loaded, so even an early
+    // close saves what was loaded.
     AcceptAreaSize(area);
     window.visible = true;
     const qreal ratio = area->devicePixelRatio();

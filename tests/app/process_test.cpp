@@ -1,0 +1,195 @@
+// The program run as a whole in a temporary copy of its folder: the ways it
+// starts and ends, and what it leaves in stats.hsf.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* GAME_FILES[] = {"Backgrounds", "tick.wav", "harrow.cur", "hnwse.cur", "instructions.htm"};
+
+class ProgramRun : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/tarvik-process-test-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+        fs::copy_file(TARVIK_PROGRAM, dir_ / "tarvik-solitaire");
+    }
+    void TearDown() override
+    {
+        std::error_code error;
+        fs::remove_all(dir_, error);
+    }
+
+    void AddGameFiles(bool withStore)
+    {
+        for (const char* name : GAME_FILES) {
+            fs::create_symlink(fs::path(TARVIK_GAME_DIR) / name, dir_ / name);
+        }
+        if (withStore) {
+            fs::create_symlink(fs::path(TARVIK_GAME_DIR) / "resources.rcc", dir_ / "resources.rcc");
+        }
+    }
+
+    // Starts the copy from another working directory, as play.sh would.
+    pid_t Start(bool withDisplay, const std::string& errorFile)
+    {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            if (chdir("/") != 0) {
+                _exit(120);
+            }
+            if (!withDisplay) {
+                unsetenv("DISPLAY");
+                unsetenv("WAYLAND_DISPLAY");
+                unsetenv("QT_QPA_PLATFORM");
+            }
+            if (std::freopen(errorFile.c_str(), "w", stderr) == nullptr) {
+                _exit(121);
+            }
+            const std::string program = (dir_ / "tarvik-solitaire").string();
+            execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+            _exit(122);
+        }
+        return pid;
+    }
+
+    // Exit code, or -1000 when the program did not end within the time.
+    static int WaitFor(pid_t pid, int seconds)
+    {
+        for (int i = 0; i < seconds * 20; ++i) {
+            int status = 0;
+            if (waitpid(pid, &status, WNOHANG) == pid) {
+                return WIFEXITED(status) ? WEXITSTATUS(status) : -2000;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        return -1000;
+    }
+
+    std::string Read(const fs::path& path) const
+    {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+
+    static std::string DefaultRecords()
+    {
+        std::string records(961, '\0');
+        for (int i = 0; i < 31; ++i) {
+            const char* text = i <= 10 ? "0" : i <= 20 ? "-" : "10000";
+            std::memcpy(&records[static_cast<size_t>(31 * i)], text, std::strlen(text));
+        }
+        return records;
+    }
+
+    fs::path dir_;
+};
+
+// The close box as a window manager reports it: WM_DELETE_WINDOW to the
+// window with the program's title.
+bool AskToClose(Display* display, Window window)
+{
+    char* name = nullptr;
+    if (XFetchName(display, window, &name) && name != nullptr) {
+        const bool ours = std::strcmp(name, "Tarvik Solitaire") == 0;
+        XFree(name);
+        if (ours) {
+            XEvent event{};
+            event.xclient.type = ClientMessage;
+            event.xclient.window = window;
+            event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+            event.xclient.format = 32;
+            event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+            event.xclient.data.l[1] = CurrentTime;
+            XSendEvent(display, window, False, NoEventMask, &event);
+            XFlush(display);
+            return true;
+        }
+    }
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    bool sent = false;
+    if (XQueryTree(display, window, &root, &parent, &children, &count)) {
+        for (unsigned int i = 0; i < count && !sent; ++i) {
+            sent = AskToClose(display, children[i]);
+        }
+        if (children != nullptr) {
+            XFree(children);
+        }
+    }
+    return sent;
+}
+
+}  // namespace
+
+TEST_F(ProgramRun, MissingPictureStoreEndsWithZeroAndSavesTheDefaults)
+{
+    AddGameFiles(false);
+    const pid_t pid = Start(true, (dir_ / "stderr.txt").string());
+    EXPECT_EQ(WaitFor(pid, 30), 0);
+    EXPECT_EQ(Read(dir_ / "stats.hsf"), DefaultRecords());
+}
+
+TEST_F(ProgramRun, MissingPictureStoreSavesWhatWasLoaded)
+{
+    AddGameFiles(false);
+    std::string records = DefaultRecords();
+    std::memcpy(&records[0], "42", 2);
+    std::ofstream(dir_ / "stats.hsf", std::ios::binary) << records;
+    const pid_t pid = Start(true, (dir_ / "stderr.txt").string());
+    EXPECT_EQ(WaitFor(pid, 30), 0);
+    EXPECT_EQ(Read(dir_ / "stats.hsf"), records);
+}
+
+TEST_F(ProgramRun, NoDisplayReportsBothMessagesAndEndsWithMinusOne)
+{
+    AddGameFiles(true);
+    const pid_t pid = Start(false, (dir_ / "stderr.txt").string());
+    EXPECT_EQ(WaitFor(pid, 30), 255);
+    const std::string errors = Read(dir_ / "stderr.txt");
+    const size_t first = errors.find("RegisterClassEx Failed!");
+    const size_t second = errors.find("Error Registering Window Class!");
+    ASSERT_NE(first, std::string::npos) << errors;
+    ASSERT_NE(second, std::string::npos) << errors;
+    EXPECT_LT(first, second);
+    EXPECT_FALSE(fs::exists(dir_ / "stats.hsf"));
+}
+
+TEST_F(ProgramRun, CloseBoxEndsWithZeroAndSaves)
+{
+    AddGameFiles(true);
+    const pid_t pid = Start(true, (dir_ / "stderr.txt").string());
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+    bool sent = false;
+    for (int i = 0; i < 200 && !sent; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        sent = AskToClose(display, DefaultRootWindow(display));
+    }
+    XCloseDisplay(display);
+    EXPECT_TRUE(sent) << "the window never appeared";
+    EXPECT_EQ(WaitFor(pid, 30), 0);
+    EXPECT_EQ(Read(dir_ / "stats.hsf"), DefaultRecords());
+}
