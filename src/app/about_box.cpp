@@ -45,7 +45,8 @@ void ShowAboutBox(QWidget* owner)
     const int side = qMin(iconPlace.width(), iconPlace.height());
     icon->setPixmap(QApplication::windowIcon().pixmap(side, side));
     icon->setGeometry(iconPlace.x(), iconPlace.y(), side, side);
-    AddText(&dialog, "Tarvik Solitaire 1.0", units.Rect(40, 5, 59, 8));
+    // Wider than 59 units: the name must not be cut in a wider font.
+    AddText(&dialog, "Tarvik Solitaire 1.0", units.Rect(40, 5, 68, 8));
     AddText(&dialog, "Thanks for playing!", units.Rect(38, 17, 64, 8));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);

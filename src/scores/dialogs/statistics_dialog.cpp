@@ -1,7 +1,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include <QGroupBox>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
@@ -38,7 +38,11 @@ constexpr int GROUP_X = 13, GROUP_WIDTH = 158, GROUP_HEIGHT = 36;
 constexpr int WINS_LINE = 10, LOSSES_LINE = 21;            // below the group's top
 constexpr int LIFETIME_VALUE_X = 71, SESSION_VALUE_X = 147;
 constexpr int VALUE_WIDTH = 22, VALUE_HEIGHT = 8;
-constexpr int LIFETIME_LABEL_X = 15, SESSION_LABEL_X = 94;   // labels end just left of the values
+// Labels end just left of their values. The session labels reach into the
+// lifetime value fields, whose counts are short: the dialog font on this
+// system is wider for these words than the average character width says.
+constexpr int LIFETIME_LABEL_X = 14, SESSION_LABEL_X = 86;
+constexpr int GROUP_TITLE_INDENT = 5, GROUP_TITLE_HEIGHT = 8;
 constexpr int TOTALS_Y = 218;
 
 QLabel* AddLabel(QWidget* parent, const DialogUnits& units, const char* text, int x, int y, int right)
@@ -64,6 +68,20 @@ void AddLine(QWidget* parent, const DialogUnits& units, int y, const char* lifet
     AddValue(parent, units, lifetimeId, LIFETIME_VALUE_X, y);
     AddLabel(parent, units, session, SESSION_LABEL_X, y, SESSION_VALUE_X - 2);
     AddValue(parent, units, sessionId, SESSION_VALUE_X, y);
+}
+
+// A frame whose title sits on its top line, the line broken behind the title.
+void AddGroupBox(QWidget* parent, const DialogUnits& units, const char* title, int y)
+{
+    const int half = GROUP_TITLE_HEIGHT / 2;
+    auto* frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(units.Rect(GROUP_X, y + half, GROUP_WIDTH, GROUP_HEIGHT - half));
+    frame->lower();
+    auto* label = new QLabel(QString::fromLatin1(title), parent);
+    label->setAutoFillBackground(true);
+    label->move(units.Rect(GROUP_X + GROUP_TITLE_INDENT, y, 0, 0).topLeft());
+    label->adjustSize();
 }
 
 void ClearAllStats(QDialog* dialog)
@@ -112,9 +130,7 @@ int ShowStatisticsDialog(QWidget* owner)
     for (int g = 0; g < GAME_GROUP_COUNT; ++g) {
         const GameGroup& group = GAME_GROUPS[g];
         const StatisticsField* fields = &STATISTICS_FIELDS[4 * g];
-        auto* box = new QGroupBox(QString::fromLatin1(group.title), &dialog);
-        box->setGeometry(units.Rect(GROUP_X, group.y, GROUP_WIDTH, GROUP_HEIGHT));
-        box->lower();
+        AddGroupBox(&dialog, units, group.title, group.y);
         AddLine(&dialog, units, group.y + WINS_LINE, "Lifetime Wins:", fields[0].controlId, "Session Wins:",
                 fields[2].controlId);
         AddLine(&dialog, units, group.y + LOSSES_LINE, "Lifetime Losses:", fields[1].controlId,
