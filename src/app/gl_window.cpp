@@ -161,6 +161,10 @@ void ReshapeGL(int32_t width, int32_t height)
 
 void TerminateApplication(GLWindow& window)
 {
+    // A second close request before the loop has ended saves nothing more.
+    if (window.quitPosted) {
+        return;
+    }
     SaveStats();
     window.quitPosted = true;
     // Wakes a loop that waits for events, so it sees the request at once.

@@ -3,9 +3,12 @@
 #include <GL/gl.h>
 
 #include <cmath>
+#include <ctime>
 
 #include <QAction>
 #include <QMainWindow>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QOpenGLContext>
@@ -22,6 +25,7 @@
 #include "game/placing.h"
 #include "game/table.h"
 #include "platform/common/cursors.h"
+#include "platform/platform.h"
 #include "platform/qt/qt_platform.h"
 #include "scene/scene_state.h"
 
@@ -293,4 +297,70 @@ TEST_F(AppTest, OtherButtonsAndWheelDoNothing)
     EXPECT_EQ(g_holding, 0);
     EXPECT_EQ(g_moveCount, 0);
     EXPECT_EQ(g_gameMode, GAME_KLONDIKE);
+}
+
+TEST_F(AppTest, ElapsedTimeSurvivesTheCounterWrapping)
+{
+    ASSERT_TRUE(StartGame(GAME_KLONDIKE));
+    Card& first = g_cards[g_dealOrder[0]];
+    const float startX = first.x;
+    first.FlyTo(startX + 100.0f, first.y, first.z);
+    g_glWindow.lastTickCount = 0xFFFFFFF0u;
+    QtPlatformSetTick(0x10u);
+    ASSERT_EQ(RunLoopOnce(), 1);
+    // 32 ms at one unit per 5 ms.
+    EXPECT_NEAR(first.x, startX + 6.4f, 0.01f);
+    EXPECT_EQ(g_glWindow.lastTickCount, 0x10u);
+}
+
+TEST_F(AppTest, AltAndAMnemonicOpenTheGameMenu)
+{
+    QMenu* game = Frame()->menuBar()->actions()[0]->menu();
+    ASSERT_FALSE(game->isVisible());
+    // With the pointer's GL area holding the keyboard focus, as after a click.
+    Area()->requestActivate();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Area()));
+    QTest::keyClick(Area(), Qt::Key_G, Qt::AltModifier);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(game->isVisible());
+    game->hide();
+    QCoreApplication::processEvents();
+}
+
+TEST_F(AppTest, ErrorBoxHasCaptionIconAndOnlyOk)
+{
+    bool answered = false;
+    AnswerModal([&](QDialog* dialog) {
+        answered = true;
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle().toStdString(), "Error");
+        EXPECT_EQ(box->text().toStdString(), "Error Creating OpenGL Window");
+        EXPECT_EQ(box->icon(), QMessageBox::Warning);
+        EXPECT_EQ(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+        box->button(QMessageBox::Ok)->click();
+    });
+    SysErrorBox("Error Creating OpenGL Window");
+    EXPECT_TRUE(answered);
+}
+
+TEST_F(AppTest, ClocksFollowTheSystemWhenNotDriven)
+{
+    QtPlatformSetTime(125);
+    EXPECT_EQ(SysSecondOfMinute(), 5);
+    QtPlatformSetTime(-1);
+    EXPECT_EQ(SysSecondOfMinute(), 59);
+    QtPlatformSetClockOverride(false);
+    const uint32_t first = SysTickCount();
+    const int64_t now = static_cast<int64_t>(std::time(nullptr));
+    QTest::qSleep(20);
+    const uint32_t second = SysTickCount();
+    const int64_t seconds = SysTimeSeconds();
+    const int minuteSecond = SysSecondOfMinute();
+    QtPlatformSetClockOverride(true);
+    EXPECT_GE(second - first, 20u);
+    EXPECT_LT(second - first, 5000u);
+    EXPECT_LE(seconds - now, 2);
+    EXPECT_GE(minuteSecond, 0);
+    EXPECT_LE(minuteSecond, 60);
 }
