@@ -78,11 +78,20 @@ Move FindKlondikeMove()
     return {};
 }
 
+// Every card onto the deck (pile 0), leaving every other pile empty.
+void GatherOnDeck()
+{
+    for (int32_t card = 0; card < CARD_COUNT; ++card) {
+        MoveCardToPile(card, 0);
+    }
+}
+
 // Every card but the last king home on its foundation, that king alone on a
 // column from which it may be lifted.
 void LayOutLastKing(int32_t firstFoundation, int32_t column)
 {
     constexpr int32_t LAST_KING = 51;
+    GatherOnDeck();
     for (int32_t card = 0; card < CARD_COUNT; ++card) {
         if (card != LAST_KING) {
             MoveCardToPile(card, firstFoundation + card / 13);
@@ -327,3 +336,32 @@ TEST_P(AppWin, LastKingHomeWinsAndTheNameEntersTheTable)
 
 INSTANTIATE_TEST_SUITE_P(FoundationGames, AppWin,
                          ::testing::Values(GAME_KLONDIKE, GAME_FREECELL, GAME_MOUNT_SUNFLOWER, GAME_BAKERS_DOZEN));
+
+TEST_F(AppTest, ScorpionWinsWhenTheLastAceCompletesItsSuit)
+{
+    ASSERT_TRUE(StartGame(GAME_SCORPION));
+    constexpr int32_t FIRST_COLUMN = 3;
+    constexpr int32_t LAST_ACE = 39;
+    // Suits 0..3 each down from its king in columns 3..6, the ace of suit 3
+    // alone in column 7. All cards go to the deck first, so no column keeps
+    // a dealt card under the new ones.
+    GatherOnDeck();
+    for (int32_t suit = 0; suit < 4; ++suit) {
+        for (int32_t rank = 12; rank >= 0; --rank) {
+            const int32_t card = suit * 13 + rank;
+            MoveCardToPile(card, card == LAST_ACE ? FIRST_COLUMN + 4 : FIRST_COLUMN + suit);
+        }
+    }
+    for (Card& card : g_cards) {
+        card.rotY = 0.0f;
+        card.targetRotY = 0.0f;
+        card.flipping = 0;
+        card.above = -1;
+    }
+    ASSERT_TRUE(SettleCards());
+    DragCardToPile(LAST_ACE, FIRST_COLUMN + 3);
+    // The win screen has no layout of its own, so the card tells where it went.
+    EXPECT_EQ(g_gameMode, MODE_WIN);
+    EXPECT_EQ(g_cards[LAST_ACE].pile, FIRST_COLUMN + 3);
+    EXPECT_EQ(GetSessionCount(StatsSlot(GAME_SCORPION)), 1);
+}
