@@ -112,6 +112,7 @@ int CreateWindowGL(GLWindow& window)
     }
     window.renderContext = context;
     QtPlatformSetCursorWindow(area);
+    ShowClassCursor();
 
     // show() has laid the window out: the area's own report of this size
     // must not be taken for a change that replaces the first viewport. No

@@ -38,15 +38,6 @@ void ReshapeToArea()
     ReshapeGL(g_lastAreaSize.width(), g_lastAreaSize.height());
 }
 
-// The arrow is the window's own pointer: every move over the window shows it
-// again unless cards are held, when each frame asks for the move cursor.
-void ShowClassCursor()
-{
-    if (!g_holding) {
-        SetPointerCursor(0);
-    }
-}
-
 class GlArea : public QWindow {
 public:
     GlArea() { setSurfaceType(QSurface::OpenGLSurface); }
@@ -190,6 +181,15 @@ void UpdatePointer(int32_t areaX, int32_t areaY, int32_t areaHeight)
     if (halfWidth > 0.0 && halfHeight > 0.0) {
         g_pointerWorldX = static_cast<float>((g_pointerX - halfWidth) / halfWidth * TABLE_HALF_WIDTH);
         g_pointerWorldY = static_cast<float>(-(g_pointerY - halfHeight) / halfHeight * TABLE_HALF_HEIGHT);
+    }
+}
+
+void ShowClassCursor()
+{
+    // Without its file the window has no pointer of its own and leaves the
+    // shape as it is.
+    if (!g_holding && g_arrowCursor != 0) {
+        SetPointerCursor(0);
     }
 }
 

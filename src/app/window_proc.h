@@ -21,6 +21,9 @@ void AcceptAreaSize(QWindow* area);
 // the viewport may reach above the area (the first viewport is taller than the
 // area), so the rows hidden there are added to y before mapping to table units.
 void UpdatePointer(int32_t areaX, int32_t areaY, int32_t areaHeight);
+// The arrow is the window's own pointer: it shows on every move over the
+// window unless cards are held, when each frame asks for the move cursor.
+void ShowClassCursor();
 // Runs a press that waited to see whether it was the second press of a double
 // click (that one is no press); called before anything else is handled.
 void FlushPendingPress();

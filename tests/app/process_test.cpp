@@ -106,26 +106,46 @@ protected:
     fs::path dir_;
 };
 
-// The close box as a window manager reports it: WM_DELETE_WINDOW to the
-// window with the program's title.
-bool AskToClose(Display* display, Window window)
+// Whether the window has the program's title and belongs to process `pid`
+// (other tests may show the same window on the same display).
+bool IsProgramWindow(Display* display, Window window, pid_t pid)
 {
     char* name = nullptr;
-    if (XFetchName(display, window, &name) && name != nullptr) {
-        const bool ours = std::strcmp(name, "Tarvik Solitaire") == 0;
-        XFree(name);
-        if (ours) {
-            XEvent event{};
-            event.xclient.type = ClientMessage;
-            event.xclient.window = window;
-            event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-            event.xclient.format = 32;
-            event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-            event.xclient.data.l[1] = CurrentTime;
-            XSendEvent(display, window, False, NoEventMask, &event);
-            XFlush(display);
-            return true;
-        }
+    if (!XFetchName(display, window, &name) || name == nullptr) {
+        return false;
+    }
+    const bool titled = std::strcmp(name, "Tarvik Solitaire") == 0;
+    XFree(name);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
+    bool owned = false;
+    if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after,
+                           &data) == Success &&
+        data != nullptr) {
+        owned = count == 1 && format == 32 && static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data)) == pid;
+        XFree(data);
+    }
+    return titled && owned;
+}
+
+// The close box as a window manager reports it: WM_DELETE_WINDOW to the
+// program's window.
+bool AskToClose(Display* display, Window window, pid_t pid)
+{
+    if (IsProgramWindow(display, window, pid)) {
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+        event.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display, window, False, NoEventMask, &event);
+        XFlush(display);
+        return true;
     }
     Window root = 0, parent = 0;
     Window* children = nullptr;
@@ -133,7 +153,7 @@ bool AskToClose(Display* display, Window window)
     bool sent = false;
     if (XQueryTree(display, window, &root, &parent, &children, &count)) {
         for (unsigned int i = 0; i < count && !sent; ++i) {
-            sent = AskToClose(display, children[i]);
+            sent = AskToClose(display, children[i], pid);
         }
         if (children != nullptr) {
             XFree(children);
@@ -186,7 +206,7 @@ TEST_F(ProgramRun, CloseBoxEndsWithZeroAndSaves)
     bool sent = false;
     for (int i = 0; i < 200 && !sent; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        sent = AskToClose(display, DefaultRootWindow(display));
+        sent = AskToClose(display, DefaultRootWindow(display), pid);
     }
     XCloseDisplay(display);
     EXPECT_TRUE(sent) << "the window never appeared";

@@ -219,6 +219,16 @@ TEST_F(AppTest, CursorKindsAndMissingFiles)
     EXPECT_EQ(Area()->cursor().shape(), Qt::BlankCursor);
     SetPointerCursor(0);
     EXPECT_EQ(Area()->cursor().shape(), Qt::BitmapCursor);
+
+    // Without the arrow's file a move leaves the pointer as it was.
+    const SysCursor arrow = g_arrowCursor;
+    g_arrowCursor = 0;
+    SetPointerCursor(1);
+    MoveTo(QPoint(200, 100));
+    EXPECT_EQ(QtPlatformCurrentCursor(), g_moveCursor);
+    g_arrowCursor = arrow;
+    MoveTo(QPoint(201, 100));
+    EXPECT_EQ(QtPlatformCurrentCursor(), g_arrowCursor);
 }
 
 TEST_F(AppTest, HeldCardsShowTheMoveCursorAndTheArrowAfter)
