@@ -6,8 +6,9 @@
 #include <GL/glu.h>
 
 #include <cstdio>
-#include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "game/lifting.h"
 #include "game/placing.h"
@@ -84,6 +85,8 @@ int main(int argc, char** argv)
         return 2;
     }
     g_outDir = argv[1];
+    std::error_code error;
+    std::filesystem::create_directories(g_outDir, error);
     GlTestContext& gl = GlTestContext::Get(WIDTH, HEIGHT);
     if (!gl.Valid()) {
         std::fprintf(stderr, "no GL context\n");
