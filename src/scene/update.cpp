@@ -21,12 +21,12 @@ constexpr float MS_PER_GATHER_UNIT = 200.0f;  // phase 1, y
 constexpr float MS_PER_SPREAD_UNIT = 150.0f;  // phase 2, x
 constexpr float MS_PER_SPIN_DEGREE = 15.0f;   // phase 3, rotY and rotZ
 
-constexpr float TURNING_Z = -23.0f;                        // above every stack
-constexpr float HELD_Z = -25.0f + 52 * g_stackStepZ;       // -23.96
-constexpr float RISEN_Z = -15.0f;                          // phase 0 ends above it
+constexpr float TURNING_Z = -23.0f;                    // above every stack
+constexpr float HELD_Z = -25.0f + 52 * g_stackStepZ;   // -23.96
+constexpr float RISEN_Z = -15.0f;                      // phase 0 ends above it
 constexpr float WIN_TOLERANCE = 0.1f;
-constexpr int64_t WIN_PHASE_SECONDS = 5;                    // "more than" ends a phase
-constexpr int32_t ROW_START_X = -26;                        // card i spreads to x = i - 26
+constexpr int64_t WIN_PHASE_SECONDS = 5;               // "more than" ends a phase
+constexpr int32_t ROW_START_X = -26;                   // card i spreads to x = i - 26
 
 // Win text goals: each value flies until it passes its goal.
 constexpr float MOVES_GOAL_X = -3.0f, MOVES_GOAL_Y = 1.0f, MOVES_GOAL_Z = -6.0f;
