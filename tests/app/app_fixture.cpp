@@ -3,10 +3,14 @@
 #include <GL/gl.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -19,6 +23,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWindow>
+#include <QtTest/QTest>
 
 #include "app/gl_window.h"
 #include "app/main_loop.h"
@@ -44,6 +49,7 @@ constexpr const char* GAME_FILES[] = {"resources.rcc", "Backgrounds", "tick.wav"
                                       "instructions.htm"};
 
 std::string g_workDir;
+int g_startedSignal = -1;  // pipe to the parent process, written once the window is up
 uint32_t g_tick = START_TICK;
 Application g_application;
 char g_programName[] = "app_test";
@@ -91,6 +97,11 @@ public:
         app_test::g_start.viewport = app_test::ViewportNow();
         app_test::g_start.redealEnabled = app_test::MenuAction(COMMAND_REDEAL_ITEM)->isEnabled();
         app_test::g_start.mainMenuEnabled = app_test::MenuAction(COMMAND_MAIN_MENU_ITEM)->isEnabled();
+        const char up = 1;
+        if (write(g_startedSignal, &up, 1) != 1) {
+            ADD_FAILURE() << "could not report the start";
+        }
+        close(g_startedSignal);
     }
 
     void TearDown() override
@@ -311,6 +322,7 @@ void ResetProgramState()
 {
     if (Frame()->windowState() != Qt::WindowNoState) {
         Frame()->showNormal();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(Area()));
     }
     g_gameMode = MODE_MAIN_MENU;
     g_newGameRequested = 0;
@@ -350,9 +362,34 @@ void ResetProgramState()
 
 }  // namespace app_test
 
+// The virtual display of the test machines now and then refuses a connection,
+// and Qt then aborts the process before any test ran. The tests run in a
+// child process that reports once the window is up; a child that ends before
+// that is started again, at most three times.
 int main(int argc, char** argv)
 {
-    ::testing::InitGoogleTest(&argc, argv);
-    ::testing::AddGlobalTestEnvironment(new AppEnvironment());
-    return RUN_ALL_TESTS();
+    for (int attempt = 1;; ++attempt) {
+        int started[2];
+        if (pipe(started) != 0) {
+            return 1;
+        }
+        const pid_t child = fork();
+        if (child == 0) {
+            close(started[0]);
+            g_startedSignal = started[1];
+            ::testing::InitGoogleTest(&argc, argv);
+            ::testing::AddGlobalTestEnvironment(new AppEnvironment());
+            return RUN_ALL_TESTS();
+        }
+        close(started[1]);
+        char byte = 0;
+        const bool windowCameUp = read(started[0], &byte, 1) == 1;
+        close(started[0]);
+        int status = 0;
+        waitpid(child, &status, 0);
+        if (windowCameUp || attempt == 3) {
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+        }
+        std::fprintf(stderr, "The program did not come up (attempt %d); starting the tests again.\n", attempt);
+    }
 }

@@ -32,6 +32,15 @@ protected:
         ASSERT_NE(mkdtemp(pattern), nullptr);
         dir_ = pattern;
         fs::copy_file(TARVIK_PROGRAM, dir_ / "tarvik-solitaire");
+        // A virtual display started just before the tests may refuse the
+        // first connections for a moment.
+        for (int i = 0; i < 50; ++i) {
+            if (Display* display = XOpenDisplay(nullptr)) {
+                XCloseDisplay(display);
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
     }
     void TearDown() override
     {
@@ -85,6 +94,30 @@ protected:
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
         return -1000;
+    }
+
+    // The virtual display of the test machines now and then refuses a
+    // connection: the program then ends at once without its window, by its
+    // own message or by Qt's abort. Such a start is made again (three times
+    // at most); whatever else happens is the program's outcome.
+    bool RefusedByDisplay(int outcome) const
+    {
+        const std::string errors = Read(dir_ / "stderr.txt");
+        return (outcome == 255 && errors.find("RegisterClassEx Failed!") != std::string::npos) ||
+               (outcome == -2000 && errors.find("could not connect to display") != std::string::npos);
+    }
+
+    // Runs the program with a display until it ends; its exit code.
+    int RunToEnd()
+    {
+        int outcome = 0;
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            outcome = WaitFor(Start(true, (dir_ / "stderr.txt").string()), 30);
+            if (!RefusedByDisplay(outcome)) {
+                break;
+            }
+        }
+        return outcome;
     }
 
     std::string Read(const fs::path& path) const
@@ -167,8 +200,7 @@ bool AskToClose(Display* display, Window window, pid_t pid)
 TEST_F(ProgramRun, MissingPictureStoreEndsWithZeroAndSavesTheDefaults)
 {
     AddGameFiles(false);
-    const pid_t pid = Start(true, (dir_ / "stderr.txt").string());
-    EXPECT_EQ(WaitFor(pid, 30), 0);
+    EXPECT_EQ(RunToEnd(), 0);
     EXPECT_EQ(Read(dir_ / "stats.hsf"), DefaultRecords());
 }
 
@@ -178,8 +210,7 @@ TEST_F(ProgramRun, MissingPictureStoreSavesWhatWasLoaded)
     std::string records = DefaultRecords();
     std::memcpy(&records[0], "42", 2);
     std::ofstream(dir_ / "stats.hsf", std::ios::binary) << records;
-    const pid_t pid = Start(true, (dir_ / "stderr.txt").string());
-    EXPECT_EQ(WaitFor(pid, 30), 0);
+    EXPECT_EQ(RunToEnd(), 0);
     EXPECT_EQ(Read(dir_ / "stats.hsf"), records);
 }
 
@@ -200,19 +231,31 @@ TEST_F(ProgramRun, NoDisplayReportsBothMessagesAndEndsWithMinusOne)
 TEST_F(ProgramRun, CloseBoxEndsWithZeroAndSaves)
 {
     AddGameFiles(true);
-    const pid_t pid = Start(true, (dir_ / "stderr.txt").string());
     Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) {
-        WaitFor(pid, 0);
-        FAIL() << "no display";
-    }
+    ASSERT_NE(display, nullptr);
     bool sent = false;
-    for (int i = 0; i < 200 && !sent; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        sent = AskToClose(display, DefaultRootWindow(display), pid);
+    int outcome = -1;
+    for (int attempt = 0; attempt < 3 && !sent; ++attempt) {
+        const pid_t pid = Start(true, (dir_ / "stderr.txt").string());
+        bool ended = false;
+        for (int i = 0; i < 200 && !sent && !ended; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            sent = AskToClose(display, DefaultRootWindow(display), pid);
+            int status = 0;
+            ended = !sent && waitpid(pid, &status, WNOHANG) == pid;
+            if (ended) {
+                outcome = WIFEXITED(status) ? WEXITSTATUS(status) : -2000;
+            }
+        }
+        if (!ended) {
+            outcome = WaitFor(pid, 30);
+        }
+        if (!RefusedByDisplay(outcome)) {
+            break;
+        }
     }
     XCloseDisplay(display);
     EXPECT_TRUE(sent) << "the window never appeared";
-    EXPECT_EQ(WaitFor(pid, 30), 0);
+    EXPECT_EQ(outcome, 0);
     EXPECT_EQ(Read(dir_ / "stats.hsf"), DefaultRecords());
 }

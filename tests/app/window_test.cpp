@@ -171,7 +171,8 @@ TEST_F(AppTest, MaximiseMinimiseRestoreKeepPointerOnTheViewport)
     MoveTo(QPoint(100, 50));
     EXPECT_EQ(g_pointerY, 50) << "rows were added although the viewport equals the area";
     EXPECT_FLOAT_EQ(g_pointerWorldY, static_cast<float>(-(50 - Area()->height() / 2.0) / (Area()->height() / 2.0) * 10.0));
-    // Restoring resumes frames with the whole time away as one step.
+    // Restoring resumes frames once the window system shows the area again.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Area()));
     Frames(1);
     EXPECT_NE(g_glWindow.lastTickCount, before);
 }
