@@ -32,15 +32,6 @@ protected:
         ASSERT_NE(mkdtemp(pattern), nullptr);
         dir_ = pattern;
         fs::copy_file(TARVIK_PROGRAM, dir_ / "tarvik-solitaire");
-        // A virtual display started just before the tests may refuse the
-        // first connections for a moment.
-        for (int i = 0; i < 50; ++i) {
-            if (Display* display = XOpenDisplay(nullptr)) {
-                XCloseDisplay(display);
-                break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
     }
     void TearDown() override
     {
@@ -59,10 +50,14 @@ protected:
     }
 
     // Starts the copy from another working directory, as play.sh would.
-    pid_t Start(bool withDisplay, const std::string& errorFile)
+    pid_t Start(bool withDisplay, const std::string& errorFile, bool withGl = true)
     {
         const pid_t pid = fork();
         if (pid == 0) {
+            if (!withGl) {
+                // Qt's X11 plugin then offers no GL contexts at all.
+                setenv("QT_XCB_GL_INTEGRATION", "none", 1);
+            }
             if (chdir("/") != 0) {
                 _exit(120);
             }
@@ -139,15 +134,27 @@ protected:
     fs::path dir_;
 };
 
-// Whether the window has the program's title and belongs to process `pid`
-// (other tests may show the same window on the same display).
-bool IsProgramWindow(Display* display, Window window, pid_t pid)
+// The virtual display of the test machines now and then refuses a connection.
+Display* OpenDisplay()
+{
+    for (int i = 0; i < 20; ++i) {
+        if (Display* display = XOpenDisplay(nullptr)) {
+            return display;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return nullptr;
+}
+
+// Whether the window has this title and belongs to process `pid` (other
+// tests may show the same window on the same display).
+bool IsProgramWindow(Display* display, Window window, pid_t pid, const char* title)
 {
     char* name = nullptr;
     if (!XFetchName(display, window, &name) || name == nullptr) {
         return false;
     }
-    const bool titled = std::strcmp(name, "Tarvik Solitaire") == 0;
+    const bool titled = std::strcmp(name, title) == 0;
     XFree(name);
     Atom type = 0;
     int format = 0;
@@ -165,10 +172,10 @@ bool IsProgramWindow(Display* display, Window window, pid_t pid)
 }
 
 // The close box as a window manager reports it: WM_DELETE_WINDOW to the
-// program's window.
-bool AskToClose(Display* display, Window window, pid_t pid)
+// program's window with this title.
+bool AskToClose(Display* display, Window window, pid_t pid, const char* title = "Tarvik Solitaire")
 {
-    if (IsProgramWindow(display, window, pid)) {
+    if (IsProgramWindow(display, window, pid, title)) {
         XEvent event{};
         event.xclient.type = ClientMessage;
         event.xclient.window = window;
@@ -186,7 +193,7 @@ bool AskToClose(Display* display, Window window, pid_t pid)
     bool sent = false;
     if (XQueryTree(display, window, &root, &parent, &children, &count)) {
         for (unsigned int i = 0; i < count && !sent; ++i) {
-            sent = AskToClose(display, children[i], pid);
+            sent = AskToClose(display, children[i], pid, title);
         }
         if (children != nullptr) {
             XFree(children);
@@ -231,7 +238,7 @@ TEST_F(ProgramRun, NoDisplayReportsBothMessagesAndEndsWithMinusOne)
 TEST_F(ProgramRun, CloseBoxEndsWithZeroAndSaves)
 {
     AddGameFiles(true);
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = OpenDisplay();
     ASSERT_NE(display, nullptr);
     bool sent = false;
     int outcome = -1;
@@ -258,4 +265,28 @@ TEST_F(ProgramRun, CloseBoxEndsWithZeroAndSaves)
     EXPECT_TRUE(sent) << "the window never appeared";
     EXPECT_EQ(outcome, 0);
     EXPECT_EQ(Read(dir_ / "stats.hsf"), DefaultRecords());
+}
+
+TEST_F(ProgramRun, NoGlContextReportsTheWindowAndEndsWithZero)
+{
+    AddGameFiles(true);
+    Display* display = OpenDisplay();
+    ASSERT_NE(display, nullptr);
+    bool answered = false;
+    int outcome = -1;
+    for (int attempt = 0; attempt < 3 && !answered; ++attempt) {
+        const pid_t pid = Start(true, (dir_ / "stderr.txt").string(), false);
+        for (int i = 0; i < 200 && !answered; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            answered = AskToClose(display, DefaultRootWindow(display), pid, "Error");
+        }
+        outcome = WaitFor(pid, 30);
+        if (!RefusedByDisplay(outcome)) {
+            break;
+        }
+    }
+    XCloseDisplay(display);
+    EXPECT_TRUE(answered) << "no error box";
+    EXPECT_EQ(outcome, 0);
+    EXPECT_FALSE(fs::exists(dir_ / "stats.hsf"));
 }
