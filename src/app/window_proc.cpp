@@ -1,7 +1,9 @@
 #include "app/window_proc.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
@@ -38,6 +40,18 @@ void ReshapeToArea()
     ReshapeGL(g_lastAreaSize.width(), g_lastAreaSize.height());
 }
 
+void OpenMenuBar()
+{
+    if (g_glWindow.window == nullptr) {
+        return;
+    }
+    QMenuBar* bar = g_glWindow.window->menuBar();
+    const QList<QAction*> menus = bar->actions();
+    if (!menus.isEmpty()) {
+        bar->setActiveAction(menus.first());
+    }
+}
+
 class GlArea : public QWindow {
 public:
     GlArea() { setSurfaceType(QSurface::OpenGLSurface); }
@@ -69,11 +83,19 @@ protected:
             FlushPendingPress();
             Release(static_cast<QMouseEvent*>(event));
             return true;
-        case QEvent::Wheel:
         case QEvent::KeyPress:
+            // F10 opens the menu bar, as desktop menu handling commonly does;
+            // Alt with a letter is handled by the menu bar itself.
+            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_F10 &&
+                static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+                OpenMenuBar();
+                return true;
+            }
+            event->ignore();
+            return false;
+        case QEvent::Wheel:
         case QEvent::KeyRelease:
-            // The keyboard and the wheel have no function of their own; the
-            // menu bar's keys are handled by the main window.
+            // The keyboard and the wheel have no function of their own.
             event->ignore();
             return false;
         default:

@@ -324,7 +324,7 @@ TEST_F(AppTest, ElapsedTimeSurvivesTheCounterWrapping)
     EXPECT_EQ(g_glWindow.lastTickCount, 0x10u);
 }
 
-TEST_F(AppTest, AltAndAMnemonicOpenTheGameMenu)
+TEST_F(AppTest, AltMnemonicAndF10OpenTheGameMenu)
 {
     QMenu* game = Frame()->menuBar()->actions()[0]->menu();
     ASSERT_FALSE(game->isVisible());
@@ -332,6 +332,13 @@ TEST_F(AppTest, AltAndAMnemonicOpenTheGameMenu)
     Area()->requestActivate();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Area()));
     QTest::keyClick(Area(), Qt::Key_G, Qt::AltModifier);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(game->isVisible());
+    game->hide();
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(game->isVisible());
+
+    QTest::keyClick(Area(), Qt::Key_F10);
     QCoreApplication::processEvents();
     EXPECT_TRUE(game->isVisible());
     game->hide();
