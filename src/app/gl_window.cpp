@@ -101,6 +101,8 @@ int CreateWindowGL(GLWindow& window)
     window.window = frame;
     window.area = area;
     frame->show();
+    // Keys go to the GL area from the start, so F10 reaches the menu bar.
+    container->setFocus();
 
     auto* context = new QOpenGLContext();
     context->setFormat(WindowFormat());
