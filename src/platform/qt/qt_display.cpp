@@ -15,10 +15,13 @@ int QtPlatformDisplayAvailable()
     if (platform != nullptr && platform[0] != '\0' && std::strncmp(platform, "xcb", 3) != 0) {
         return 1;
     }
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) {
-        return 0;
+    // Some virtual X servers reset a connection that follows a closed one
+    // too quickly; the probe is therefore tried a few times and then kept open
+    // for the life of the process instead of being closed right before Qt
+    // opens its own.
+    static Display* s_probe = nullptr;
+    for (int attempt = 0; s_probe == nullptr && attempt < 3; ++attempt) {
+        s_probe = XOpenDisplay(nullptr);
     }
-    XCloseDisplay(display);
-    return 1;
+    return s_probe != nullptr ? 1 : 0;
 }
