@@ -1,7 +1,16 @@
 #!/usr/bin/env bash
-# Sets up everything that is missing, builds, and runs every test. Tests that
-# need a display run under Xvfb with Mesa's software renderer.
+# Sets up everything that is missing, builds, and runs every test:
+#   1. the whole suite (rules, store, textures, text, scene, window, tools,
+#      bad files, input storm) under Xvfb with Mesa's software renderer;
+#   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. a bounded run of the statistics-file fuzzer.
+# TARVIK_QUICK=1 runs step 1 only.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh
 ./scripts/run_ctest.sh build "$@"
+if [ "${TARVIK_QUICK:-0}" != 1 ]; then
+    ./scripts/sanitize.sh "$@"
+    ./scripts/fuzz.sh 20000 > build-fuzz.log 2>&1 || { tail -40 build-fuzz.log; exit 1; }
+    grep -E "^Done [0-9]+ runs" build-fuzz.log
+fi
