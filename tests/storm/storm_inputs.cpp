@@ -54,6 +54,10 @@ constexpr int WEIGHTS[SCREENS][INPUT_KINDS] = {
     /* min  */ {0,  0,  0,    0,   0,    0,  0,    0,   0,   55,  0,   0,   0,  30,  15, 0,    0,   0},
 };
 
+// A GL area smaller than this may not show the main menu's buttons.
+constexpr int MIN_PLAY_WIDTH = 200;
+constexpr int MIN_PLAY_HEIGHT = 150;
+
 // Every menu command but "E&xit".
 constexpr int32_t MENU_COMMANDS[] = {
     COMMAND_REDEAL_ITEM, COMMAND_MAIN_MENU_ITEM, COMMAND_SOUND_ON, COMMAND_ALTERNATE_BACKGROUNDS,
@@ -357,6 +361,20 @@ void PlanStart(std::mt19937& random, std::deque<Step>& steps)
     const int32_t game = Between(random, GAME_KLONDIKE, GAME_BAKERS_DOZEN);
     if (g_gameMode != MODE_MAIN_MENU) {
         steps.push_back(MenuCommand(COMMAND_MAIN_MENU_ITEM));
+    }
+    // The buttons lie at the right edge of a 4:3 view: a window too small or
+    // too narrow to show them is first made big and wide enough.
+    const QWindow* area = app_test::Area();
+    if (area->width() < MIN_PLAY_WIDTH || area->height() < MIN_PLAY_HEIGHT || area->width() * 3 < area->height() * 4) {
+        const int width = Between(random, MIN_PLAY_WIDTH, 1000);
+        const int height = width * 3 / 4 + app_test::Frame()->menuBar()->height();
+        steps.push_back([width, height] {
+            Doing("resize the window to %d x %d to show the menu's buttons", width, height);
+            app_test::Frame()->resize(width, height);
+            return std::string();
+        });
+        steps.push_back(Turn(FrameLength(random)));
+        steps.push_back(Turn(FrameLength(random)));
     }
     std::mt19937* r = &random;
     const Where button = Once([r, game] {
