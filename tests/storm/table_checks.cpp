@@ -76,6 +76,24 @@ std::string CheckCardRecords(const GameLayout& layout)
     return {};
 }
 
+std::string CheckCardsAtRest(const GameLayout& layout)
+{
+    for (int32_t id = 0; id < CARD_COUNT; ++id) {
+        const Card& card = g_cards[id];
+        if (card.moving || card.flipping || card.pile < 0 || card.pile >= PILES_PER_LAYOUT || card.slot < 0 ||
+            card.slot >= SLOTS_PER_PILE) {
+            continue;
+        }
+        const PileSlot& rest = layout.piles[card.pile].slots[card.slot];
+        if (card.x != rest.x || card.y != rest.y || card.z != rest.z) {
+            char where[96];
+            std::snprintf(where, sizeof where, " at (%.2f, %.2f, %.2f)", card.x, card.y, card.z);
+            return Say("card %d lies still away from pile %d slot %d", id, card.pile, card.slot) + where;
+        }
+    }
+    return {};
+}
+
 StatsCounts ReadStatsCounts()
 {
     StatsCounts counts{};

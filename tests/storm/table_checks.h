@@ -19,6 +19,10 @@ std::string CheckTableHolds(const GameLayout& layout);
 // a slot of the last game's layout that holds that card.
 std::string CheckCardRecords(const GameLayout& layout);
 
+// While nothing is held: every card that neither flies nor turns lies at the
+// rest position of its own slot.
+std::string CheckCardsAtRest(const GameLayout& layout);
+
 // Session counters and lifetime records 0..10 as numbers.
 struct StatsCounts {
     int32_t session[STATS_GAMES_DEALT + 1];

@@ -116,3 +116,24 @@ TEST(StatsChecks, GrowthPassesAndAnyFallIsSeen)
     SetLifetimeCount(STATS_GAMES_DEALT, 0);
     EXPECT_NE(CheckStatsGrew(grown, storm::ReadStatsCounts()).find("lifetime record 10"), std::string::npos);
 }
+
+TEST(RestChecks, OnlyAStillCardAwayFromItsSlotIsSeen)
+{
+    ResetGameState();
+    g_gameMode = GAME_FREECELL;
+    DealNewGame();
+    // Right after the deal every card flies: none is still.
+    EXPECT_EQ(storm::CheckCardsAtRest(CurrentLayout()), "");
+    for (Card& card : g_cards) {
+        const PileSlot& rest = CurrentLayout().piles[card.pile].slots[card.slot];
+        card.x = rest.x;
+        card.y = rest.y;
+        card.z = rest.z;
+        card.moving = card.movingX = card.movingY = card.movingZ = card.flipping = 0;
+    }
+    EXPECT_EQ(storm::CheckCardsAtRest(CurrentLayout()), "");
+    g_cards[20].z += 1.0f;
+    EXPECT_NE(storm::CheckCardsAtRest(CurrentLayout()).find("card 20 lies still away"), std::string::npos);
+    g_cards[20].flipping = 1;
+    EXPECT_EQ(storm::CheckCardsAtRest(CurrentLayout()), "");
+}
