@@ -1,0 +1,290 @@
+// The picture store and the Backgrounds folder, cut, damaged or oversized:
+// the store is refused before Qt reads it, a bad picture leaves its slot
+// empty, and a huge photograph never needs a full-size buffer.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <string>
+
+#include "bad_files.h"
+#include "gfx/texture_build.h"
+#include "gfx/textures.h"
+#include "platform/platform.h"
+#include "support/gl_context.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path GAME_STORE = fs::path(TARVIK_GAME_DIR) / "resources.rcc";
+
+uint32_t Big32(const std::string& bytes, size_t at)
+{
+    return uint32_t(uint8_t(bytes[at])) << 24 | uint32_t(uint8_t(bytes[at + 1])) << 16 |
+           uint32_t(uint8_t(bytes[at + 2])) << 8 | uint8_t(bytes[at + 3]);
+}
+
+void PutBig32(std::string* bytes, size_t at, uint32_t value)
+{
+    for (int i = 0; i < 4; ++i) {
+        (*bytes)[at + i] = static_cast<char>(value >> (24 - 8 * i));
+    }
+}
+
+int OpenStoreBytes(const std::string& bytes)
+{
+    WriteBytes("resources.rcc", bytes);
+    return SysOpenPictureStore("resources.rcc");
+}
+
+// Every store picture's size is read and the card back decoded: under the
+// sanitizers this shows that nothing outside the bundle is touched.
+void ReadEveryPicture()
+{
+    char path[64];
+    for (int id = 4000; id <= 4072; ++id) {
+        SysStorePicturePath(id, path, sizeof path);
+        int width = 0, height = 0;
+        SysPictureSize(path, &width, &height);
+    }
+    SysStorePicturePath(4056, path, sizeof path);
+    SysImage image;
+    SysDecodePicture(path, 64, 64, &image);
+}
+
+// Builds a store with rcc from files written into the working directory: each
+// id holds the bytes given (a picture, or anything else).
+bool MakeStore(const std::map<int, std::string>& files)
+{
+    fs::create_directories("store_source");
+    std::ofstream qrc("store_source/pictures.qrc");
+    qrc << "<RCC><qresource prefix=\"/pictures\">\n";
+    for (const auto& [id, bytes] : files) {
+        const std::string name = std::to_string(id) + ".png";
+        WriteBytes("store_source/" + name, bytes);
+        qrc << "<file>" << name << "</file>\n";
+    }
+    qrc << "</qresource></RCC>\n";
+    qrc.close();
+    const std::string command = std::string(TARVIK_RCC) + " --binary -o resources.rcc store_source/pictures.qrc";
+    return std::system(command.c_str()) == 0;
+}
+
+// Peak resident memory of this process in KiB since the last ResetPeakMemory.
+long PeakMemoryKiB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0) {
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+        }
+    }
+    return -1;
+}
+
+void ResetPeakMemory()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+class BadStore : public testing::Test {
+protected:
+    void SetUp() override { store = ReadBytes(GAME_STORE); ASSERT_GT(store.size(), 1000u); }
+    void TearDown() override { SysClosePictureStore(); }
+
+    ScratchFolder folder;
+    std::string store;
+};
+
+class BadPictures : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        gl = &GlTestContext::Get();
+        ASSERT_TRUE(gl->Valid()) << "no GL context";
+        g_textureSizeLimitOverride = 0;
+        g_backgroundTexture = 0;
+        g_backgroundSearch = BackgroundSearch();
+    }
+
+    GlTestContext* gl = nullptr;
+    ScratchFolder folder;
+};
+
+}  // namespace
+
+TEST_F(BadStore, TheGameStoreOpensAndItsPicturesRead)
+{
+    ASSERT_EQ(OpenStoreBytes(store), 1);
+    int width = 0, height = 0;
+    EXPECT_EQ(SysPictureSize(":/pictures/4056.png", &width, &height), 1);
+    SysClosePictureStore();
+    EXPECT_EQ(SysPictureSize(":/pictures/4056.png", &width, &height), 0);
+}
+
+TEST_F(BadStore, MissingEmptyOrGarbageIsRefused)
+{
+    EXPECT_EQ(SysOpenPictureStore("resources.rcc"), 0);
+    EXPECT_EQ(OpenStoreBytes(""), 0);
+    EXPECT_EQ(OpenStoreBytes(RandomBytes(store.size(), 21)), 0);
+    EXPECT_EQ(OpenStoreBytes("qres" + RandomBytes(4096, 22)), 0);
+    fs::remove("resources.rcc");
+    fs::create_directory("resources.rcc");
+    EXPECT_EQ(SysOpenPictureStore("resources.rcc"), 0);
+}
+
+TEST_F(BadStore, CutAnywhereIsRefused)
+{
+    const size_t tree = Big32(store, 8), data = Big32(store, 12), names = Big32(store, 16);
+    const size_t cuts[] = {3, 10, 20, 23, data + 2, data + 5000, names + 3, names + 100, tree + 7, tree + 30,
+                           store.size() - 1};
+    for (size_t cut : cuts) {
+        SCOPED_TRACE(cut);
+        EXPECT_EQ(OpenStoreBytes(store.substr(0, cut)), 0);
+    }
+}
+
+TEST_F(BadStore, OffsetsPointingOutsideAreRefused)
+{
+    const size_t tree = Big32(store, 8);
+    struct Damage {
+        const char* what;
+        size_t at;
+        uint32_t value;
+    };
+    // The root is node 0: flags at +4, child count at +6, first child at +10.
+    const Damage damages[] = {
+        {"version 4", 4, 4},
+        {"tree past the end", 8, 0xFFFFFFF0u},
+        {"data past the end", 12, 0xFFFFFFF0u},
+        {"names past the end", 16, 0xFFFFFFF0u},
+        {"root with countless children", tree + 6, 0x7FFFFFFFu},
+        {"root's children past the tree", tree + 10, 0x00FFFFFFu},
+    };
+    for (const Damage& damage : damages) {
+        SCOPED_TRACE(damage.what);
+        std::string bytes = store;
+        PutBig32(&bytes, damage.at, damage.value);
+        EXPECT_EQ(OpenStoreBytes(bytes), 0);
+    }
+}
+
+TEST_F(BadStore, EntryClaimingAHugeUnpackedSizeIsRefused)
+{
+    ASSERT_TRUE(MakeStore({{4056, RandomBytes(64, 23)}}));
+    std::string bytes = ReadBytes("resources.rcc");
+    ASSERT_EQ(OpenStoreBytes(bytes), 1);
+    SysClosePictureStore();
+    // Nodes are 22 bytes: root, "pictures", then the one file node.
+    const size_t fileNode = Big32(bytes, 8) + 2 * 22;
+    const size_t entry = Big32(bytes, 12) + Big32(bytes, fileNode + 10);
+    bytes[fileNode + 5] = '\x01';            // now zlib-packed...
+    PutBig32(&bytes, entry + 4, 0xF0000000u);  // ...to nearly 4 GB
+    EXPECT_EQ(OpenStoreBytes(bytes), 0);
+}
+
+// Random bytes changed in the header, tree and names: a store is refused or,
+// when it opens, every picture reads without touching memory outside it.
+TEST_F(BadStore, ScrambledTablesNeverReadOutside)
+{
+    const size_t names = Big32(store, 16);
+    std::mt19937 generator(24);
+    int opened = 0;
+    for (int round = 0; round < 120; ++round) {
+        std::string bytes = store;
+        for (int flips = 0; flips < 4; ++flips) {
+            const bool header = generator() % 4 == 0;
+            const size_t at = header ? generator() % 24 : names + generator() % (store.size() - names);
+            bytes[at] = static_cast<char>(generator());
+        }
+        if (OpenStoreBytes(bytes) == 1) {
+            ++opened;
+            ReadEveryPicture();
+        }
+        SysClosePictureStore();
+    }
+    std::printf("scrambled stores that still opened: %d of 120\n", opened);
+    EXPECT_EQ(OpenStoreBytes(store), 1) << "the store is readable again after all that";
+}
+
+TEST_F(BadPictures, RefusedStoreStopsTheGraphicsStart)
+{
+    WriteBytes("resources.rcc", ReadBytes(GAME_STORE).substr(0, 5000));
+    EXPECT_EQ(InitializeGraphics(), 0);
+}
+
+TEST_F(BadPictures, UndecodablePicturesLeaveOnlyTheirSlotsEmpty)
+{
+    ASSERT_TRUE(MakeStore({{4000, GreyJpeg(64, 64)},
+                           {4001, RandomBytes(300, 25)},
+                           {4056, std::string("\x89PNG\r\n\x1a\n", 8) + RandomBytes(100, 26)},
+                           {4068, ""},
+                           {4071, GreyJpeg(128, 32)}}));
+    ASSERT_EQ(InitializeGraphics(), 1);
+    EXPECT_TRUE(glIsTexture(g_cardTextures[1]));
+    EXPECT_TRUE(glIsTexture(g_menuButtonTextures[0]));
+    EXPECT_EQ(g_cardTextures[2], 0u);
+    EXPECT_EQ(g_cardTextures[0], 0u);
+    EXPECT_EQ(g_textTexture, 0u);
+    EXPECT_EQ(g_menuTileTexture, 0u);
+}
+
+TEST_F(BadPictures, BadBackgroundsLeaveTheTableBareOrThePreviousPicture)
+{
+    ASSERT_TRUE(MakeStore({{4000, GreyJpeg(64, 64)}}));
+    ASSERT_EQ(InitializeGraphics(), 1);  // no folder at all
+    EXPECT_EQ(g_backgroundTexture, 0u);
+    fs::create_directory("Backgrounds");
+    AdvanceBackground();  // an empty folder
+    EXPECT_EQ(g_backgroundTexture, 0u);
+
+    const std::string good = GreyJpeg(64, 64);
+    WriteBytes("Backgrounds/a-cut.jpg", good.substr(0, 40));
+    WriteBytes("Backgrounds/b-good.jpg", good);
+    WriteBytes("Backgrounds/c-not-a-jpeg.jpg", "<html>a page under a picture's name</html>");
+    WriteBytes("Backgrounds/d-garbage.jpg", RandomBytes(5000, 27));
+    WriteBytes("Backgrounds/e-empty.jpg", "");
+    AdvanceBackground();  // a-cut
+    EXPECT_EQ(g_backgroundTexture, 0u);
+    AdvanceBackground();  // b-good
+    const TextureSlot shown = g_backgroundTexture;
+    EXPECT_TRUE(glIsTexture(shown));
+    for (int i = 0; i < 4; ++i) {  // c, d, e, then a again
+        AdvanceBackground();
+        EXPECT_EQ(g_backgroundTexture, shown);
+    }
+}
+
+TEST_F(BadPictures, HugePhotographDecodesStraightToTheTextureSize)
+{
+    WriteBytes("huge.jpg", GreyJpeg(12000, 12000));
+    int width = 0, height = 0;
+    ASSERT_EQ(SysPictureSize("huge.jpg", &width, &height), 1);
+    EXPECT_EQ(width, 12000);
+    ResetPeakMemory();
+    const long before = PeakMemoryKiB();
+    TextureSlot slot = 0;
+    ASSERT_EQ(BuildTextureFromFile("huge.jpg", &slot, 0, 0, 0, 0), 1);
+    const long growth = PeakMemoryKiB() - before;
+    std::printf("peak memory growth decoding a 12000 x 12000 JPEG: %ld KiB\n", growth);
+    GLint side = 0;
+    glBindTexture(GL_TEXTURE_2D, slot);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &side);
+    EXPECT_EQ(side, 2048);
+    // A full-size decode needs at least 12000 x 12000 x 4 bytes (549 MiB);
+    // the sanitizers keep freed blocks a while, hence their larger bound.
+#if defined(__SANITIZE_ADDRESS__)
+    EXPECT_LT(growth, 300 * 1024);
+#else
+    EXPECT_LT(growth, 100 * 1024);
+#endif
+    glDeleteTextures(1, &slot);
+}
