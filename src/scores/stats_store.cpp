@@ -157,15 +157,17 @@ void SetDefaultStats()
 
 int LoadStats()
 {
-    FILE* file = std::fopen(STATS_FILE_NAME, "rb");
-    if (file == nullptr) {
+    // Not waiting on open: a pipe of that name would block until a writer came.
+    const int fd = ::open(STATS_FILE_NAME, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         SetDefaultStats();
         return 0;
     }
-    // A folder of that name opens on Linux but is no statistics file.
+    // A folder or a pipe of that name opens on Linux but is no statistics file.
     struct stat info {};
-    if (::fstat(::fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
-        std::fclose(file);
+    FILE* file = nullptr;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || (file = ::fdopen(fd, "rb")) == nullptr) {
+        ::close(fd);
         SetDefaultStats();
         return 0;
     }
