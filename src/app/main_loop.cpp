@@ -1,5 +1,15 @@
 #include "app/main_loop.h"
 
+#include <time.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+#include <GL/gl.h>
+
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QOpenGLContext>
@@ -14,6 +24,61 @@
 #include "scene/update.h"
 
 namespace {
+
+// A measuring hook and nothing else: with TARVIK_REPORT_STARTUP=1 the program
+// prints when its window was first exposed and its first frame swapped (and
+// ends there with TARVIK_EXIT_AFTER_FIRST_FRAME=1, saving nothing), so the
+// start-up can be timed on the real executable. Play is never affected.
+struct StartupReport {
+    bool on = false;
+    bool exitAfterFirstFrame = false;
+    bool exposedSeen = false;
+    bool frameSeen = false;
+    double startMs = 0.0;
+};
+StartupReport s_report;
+
+double MonotonicMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<double>(now.tv_sec) * 1000.0 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+bool EnvironmentFlag(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value != nullptr && std::strcmp(value, "1") == 0;
+}
+
+long ResidentKilobytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+        }
+    }
+    return -1;
+}
+
+// The clock is CLOCK_MONOTONIC, so a launcher can add the time before main.
+void ReportStartupEvent(const char* what)
+{
+    const double now = MonotonicMs();
+    std::printf("startup: %s at %.3f ms (monotonic), %.3f ms after entry, VmRSS %ld kB\n", what, now,
+                now - s_report.startMs, ResidentKilobytes());
+    std::fflush(stdout);
+}
+
+void NoteFirstExposure()
+{
+    if (s_report.on && !s_report.exposedSeen && g_glWindow.area != nullptr && g_glWindow.area->isExposed()) {
+        s_report.exposedSeen = true;
+        ReportStartupEvent("window exposed");
+    }
+}
 
 constexpr const char* WINDOW_TITLE = "Tarvik Solitaire";
 constexpr int WINDOW_WIDTH = 640;
@@ -46,6 +111,14 @@ void MakeFrame()
     }
     DrawFrame();
     g_glWindow.renderContext->swapBuffers(g_glWindow.area);
+    if (s_report.on && !s_report.frameSeen) {
+        s_report.frameSeen = true;
+        glFinish();
+        ReportStartupEvent("first frame swapped");
+        if (s_report.exitAfterFirstFrame) {
+            g_glWindow.quitPosted = true;
+        }
+    }
 }
 
 }  // namespace
@@ -77,6 +150,7 @@ int RunLoopOnce()
     // processEvents never deletes what was handed to deleteLater.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     FlushPendingPress();
+    NoteFirstExposure();
     if (g_glWindow.quitPosted) {
         return 0;
     }
@@ -97,6 +171,12 @@ void FinishApplication(Application& application)
 
 int RunApplication(int argc, char** argv)
 {
+    s_report.on = EnvironmentFlag("TARVIK_REPORT_STARTUP");
+    s_report.exitAfterFirstFrame = s_report.on && EnvironmentFlag("TARVIK_EXIT_AFTER_FIRST_FRAME");
+    s_report.startMs = MonotonicMs();
+    if (s_report.on) {
+        ReportStartupEvent("entry");
+    }
     Application application;
     application.argc = argc;
     application.argv = argv;

@@ -1,0 +1,120 @@
+// Resident memory of the program's own window and loop (the same start-up,
+// window and frames as the program, started from here so a game can be
+// begun without input): after the first frame, on the main menu and during a
+// Klondike game, with the largest mappings behind the last figure.
+//   app_memory [SECONDS_PER_SCREEN]
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/gl_window.h"
+#include "app/main_loop.h"
+#include "game/lifting.h"
+#include "game/table.h"
+#include "scene/scene_state.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* GAME_FILES[] = {"resources.rcc", "Backgrounds", "tick.wav", "harrow.cur", "hnwse.cur",
+                                      "instructions.htm"};
+
+void RunFor(double seconds)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() < end && RunLoopOnce() != 0) {
+    }
+}
+
+long ResidentKilobytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+        }
+    }
+    return -1;
+}
+
+// Resident kilobytes by what is mapped: a library's file name, [heap], or
+// "anonymous" for the nameless mappings (malloc's large blocks, the driver's).
+void PrintLargestMappings(int count)
+{
+    std::ifstream smaps("/proc/self/smaps");
+    std::map<std::string, long> byName;
+    std::string line;
+    std::string name;
+    while (std::getline(smaps, line)) {
+        if (line.empty()) {
+            continue;
+        }
+        if (line.find('-') < line.find(' ') && line.find(':') > line.find(' ')) {
+            const size_t slash = line.rfind('/');
+            const size_t bracket = line.find('[');
+            name = slash != std::string::npos ? line.substr(slash + 1)
+                   : bracket != std::string::npos ? line.substr(bracket)
+                                                  : "anonymous";
+        } else if (line.rfind("Rss:", 0) == 0) {
+            byName[name] += std::strtol(line.c_str() + 4, nullptr, 10);
+        }
+    }
+    std::vector<std::pair<long, std::string>> sorted;
+    for (const auto& [mapping, kb] : byName) {
+        sorted.emplace_back(kb, mapping);
+    }
+    std::sort(sorted.rbegin(), sorted.rend());
+    for (int i = 0; i < count && i < static_cast<int>(sorted.size()); ++i) {
+        std::printf("  %8ld kB  %s\n", sorted[static_cast<size_t>(i)].first,
+                    sorted[static_cast<size_t>(i)].second.c_str());
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const double seconds = argc > 1 ? std::atof(argv[1]) : 3.0;
+    char pattern[] = "/tmp/tarvik-memory-XXXXXX";
+    if (mkdtemp(pattern) == nullptr) {
+        return 1;
+    }
+    for (const char* name : GAME_FILES) {
+        fs::create_symlink(fs::path(TARVIK_GAME_DIR) / name, fs::path(pattern) / name);
+    }
+    fs::current_path(pattern);
+
+    Application application;
+    application.argc = 1;
+    application.argv = argv;
+    if (!StartApplication(application).runLoop) {
+        return 1;
+    }
+    const uint32_t createdTick = g_glWindow.lastTickCount;
+    while (g_glWindow.lastTickCount == createdTick && RunLoopOnce() != 0) {
+    }
+    std::printf("VmRSS after the first frame: %ld kB\n", ResidentKilobytes());
+    RunFor(seconds);
+    std::printf("VmRSS on the main menu: %ld kB\n", ResidentKilobytes());
+    // What a press on the Klondike button does.
+    g_gameMode = GAME_KLONDIKE;
+    g_newGameRequested = 1;
+    RunFor(seconds);
+    std::printf("VmRSS during a Klondike game: %ld kB\n", ResidentKilobytes());
+    std::printf("largest resident mappings:\n");
+    PrintLargestMappings(12);
+    TerminateApplication(g_glWindow);
+    FinishApplication(application);
+    fs::remove_all(pattern);
+    return 0;
+}
