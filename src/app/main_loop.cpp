@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QOpenGLContext>
+#include <QTimer>
 #include <QWindow>
 
 #include "app/gl_window.h"
@@ -72,6 +73,12 @@ void ReportStartupEvent(const char* what)
     std::fflush(stdout);
 }
 
+// How long start-up waits for the new window to be exposed before it shows a
+// first cleared picture; a window that takes longer gets its first frame later.
+constexpr int EXPOSE_WAIT_MS = 250;
+// The clear colour of the fixed GL state (white), set again there.
+constexpr GLfloat FIRST_CLEAR_COLOUR[4] = {1.0f, 1.0f, 1.0f, 0.5f};
+
 void NoteFirstExposure()
 {
     if (s_report.on && !s_report.exposedSeen && g_glWindow.area != nullptr && g_glWindow.area->isExposed()) {
@@ -121,6 +128,30 @@ void MakeFrame()
     }
 }
 
+// Making the pictures takes a good part of a second on a slow renderer: the
+// window shows its menu bar and the table's white at once instead of whatever
+// lay under it. Input waits in the queue; nothing but painting is handled.
+void ShowClearedWindow()
+{
+    QTimer wait;  // its expiry wakes the wait for events
+    wait.setSingleShot(true);
+    wait.start(EXPOSE_WAIT_MS);
+    while (g_glWindow.area != nullptr && !g_glWindow.area->isExposed() && !g_glWindow.quitPosted &&
+           wait.isActive()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+    }
+    NoteFirstExposure();
+    if (g_glWindow.quitPosted || !FrameWanted() || !MakeWindowCurrent(g_glWindow)) {
+        return;
+    }
+    glClearColor(FIRST_CLEAR_COLOUR[0], FIRST_CLEAR_COLOUR[1], FIRST_CLEAR_COLOUR[2], FIRST_CLEAR_COLOUR[3]);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    g_glWindow.renderContext->swapBuffers(g_glWindow.area);
+    if (s_report.on) {
+        ReportStartupEvent("cleared window swapped");
+    }
+}
+
 }  // namespace
 
 StartResult StartApplication(Application& application)
@@ -137,6 +168,7 @@ StartResult StartApplication(Application& application)
         SysErrorBox("Error Creating OpenGL Window");
         return {false, 0};
     }
+    ShowClearedWindow();
     if (!InitializeGraphics()) {
         TerminateApplication(g_glWindow);
         return {false, 0};
