@@ -1,5 +1,6 @@
 #include <QCursor>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QPixmap>
@@ -54,8 +55,9 @@ SysCursor SysLoadCursorFile(const char* path)
     if (path == nullptr || g_cursorCount == CURSOR_CAPACITY) {
         return 0;
     }
+    // Only a regular file: opening a pipe of that name would wait for a writer.
     QFile file(QString::fromLocal8Bit(path));
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) {
         return 0;
     }
     const QByteArray header = file.read(CURSOR_HEADER_SIZE);
