@@ -8,6 +8,7 @@
 #include <QUrl>
 #include <QWindow>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -162,4 +163,16 @@ TEST_F(BadSideFiles, InstructionsPageIsHandedOverWhateverItHolds)
     SysOpenDocument("instructions.htm");
     EXPECT_EQ(QtPlatformLastDocument(), expected) << "garbage";
     QtPlatformSetDocumentsRecordedOnly(false);
+}
+
+TEST_F(BadSideFiles, PipeNamedLikeACursorLoadsNothingAtOnce)
+{
+    ASSERT_EQ(::mkfifo("harrow.cur", 0644), 0);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            ::alarm(10);
+            std::_Exit(SysLoadCursorFile("harrow.cur") == 0 ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -183,4 +184,21 @@ TEST_F(StatsBadFile, FolderAtTheTemporaryNameBlocksTheSaveOnly)
     EXPECT_EQ(SaveStats(), 0);
     EXPECT_EQ(ReadBytes(STATS_FILE_NAME), old);
     EXPECT_EQ(ReadBytes("stats.hsf.tmp/inside"), "kept");
+}
+
+// A pipe under the file's name has no writer: opening it for reading the
+// ordinary way would wait for one forever.
+TEST_F(StatsBadFile, PipeNamedLikeTheFileGivesDefaultsAtOnce)
+{
+    ASSERT_EQ(::mkfifo(STATS_FILE_NAME, 0644), 0);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            ::alarm(10);
+            const int loaded = LoadStats();
+            std::_Exit(loaded == 0 && RecordBytes() == DefaultBytes() ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+    EXPECT_EQ(SaveStats(), 1);
+    EXPECT_TRUE(fs::is_regular_file(STATS_FILE_NAME));
 }

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -287,4 +289,17 @@ TEST_F(BadPictures, HugePhotographDecodesStraightToTheTextureSize)
     EXPECT_LT(growth, 100 * 1024);
 #endif
     glDeleteTextures(1, &slot);
+}
+
+// A pipe under the store's name has no writer to wait for.
+TEST_F(BadStore, PipeIsRefusedAtOnce)
+{
+    ASSERT_EQ(::mkfifo("resources.rcc", 0644), 0);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            ::alarm(10);
+            std::_Exit(SysOpenPictureStore("resources.rcc") == 0 ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }

@@ -1,5 +1,6 @@
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QResource>
@@ -163,8 +164,9 @@ int SysOpenPictureStore(const char* path)
     if (!path) {
         return 0;
     }
+    // Only a regular file: opening a pipe of that name would wait for a writer.
     QFile file(PathName(path));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > LARGEST_STORE) {
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly) || file.size() > LARGEST_STORE) {
         return 0;
     }
     QByteArray bytes = file.readAll();
