@@ -37,16 +37,16 @@ std::string DefaultRecords()
     return records;
 }
 
-void ExpectStartedAndClosed(const RunOutcome& run)
-{
-    EXPECT_TRUE(run.windowShown);
-    EXPECT_TRUE(run.stayedUp) << "the graphics start failed";
-    EXPECT_EQ(run.exitCode, 0);
-}
-
 class BadFolder : public testing::Test {
 protected:
     fs::path File(const char* name) const { return program.Path() / name; }
+
+    void ExpectStartedAndClosed(const RunOutcome& run) const
+    {
+        EXPECT_TRUE(run.windowShown) << program.Errors();
+        EXPECT_TRUE(run.stayedUp) << "the graphics start failed\n" << program.Errors();
+        EXPECT_EQ(run.exitCode, 0) << program.Errors();
+    }
 
     ProgramFolder program;
 };
@@ -117,7 +117,7 @@ TEST_F(BadFolder, StoreCutOrGarbageEndsTheStartWithTheStatsSaved)
         fs::remove(File("stats.hsf"));
         WriteBytes(File("resources.rcc"), bytes);
         const RunOutcome run = program.RunToEnd();
-        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.exitCode, 0) << program.Errors();
         EXPECT_EQ(ReadBytes(File("stats.hsf")), DefaultRecords());
     }
 }

@@ -234,3 +234,8 @@ RunOutcome ProgramFolder::RunToEnd()
     }
     return outcome;
 }
+
+std::string ProgramFolder::Errors() const
+{
+    return ReadBytes(m_dir / "stderr.txt");
+}

@@ -28,6 +28,8 @@ public:
     RunOutcome RunAndClose(long fileSizeLimit = 0);
     // Starts the program and waits for it to end by itself.
     RunOutcome RunToEnd();
+    // What the last run wrote to its error output (for failure messages).
+    std::string Errors() const;
 
 private:
     RunOutcome RunOnce(bool close, long fileSizeLimit);
