@@ -27,7 +27,14 @@ int TextureSizeLimit()
 
 int BuildTextureFromPicture(const char* path, TextureSlot* slot, uint8_t keyOn, int keyR, int keyG, int keyB)
 {
-    if (!path || !slot) {
+    SysImage image;
+    return BuildTextureFromPicture(path, &image, slot, keyOn, keyR, keyG, keyB);
+}
+
+int BuildTextureFromPicture(const char* path, SysImage* image, TextureSlot* slot, uint8_t keyOn, int keyR, int keyG,
+                            int keyB)
+{
+    if (!path || !image || !slot) {
         return 0;
     }
     int width = 0;
@@ -38,11 +45,10 @@ int BuildTextureFromPicture(const char* path, TextureSlot* slot, uint8_t keyOn, 
     const int limit = TextureSizeLimit();
     const int textureWidth = TextureDimension(width, limit);
     const int textureHeight = TextureDimension(height, limit);
-    SysImage image;
-    if (textureWidth <= 0 || textureHeight <= 0 || !SysDecodePicture(path, textureWidth, textureHeight, &image)) {
+    if (textureWidth <= 0 || textureHeight <= 0 || !SysDecodePicture(path, textureWidth, textureHeight, image)) {
         return 0;
     }
-    ApplyColourKey(&image, keyOn, keyR, keyG, keyB);
+    ApplyColourKey(image, keyOn, keyR, keyG, keyB);
 
     // Earlier errors are not this texture's (bounded: a lost context repeats one).
     for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
@@ -57,7 +63,7 @@ int BuildTextureFromPicture(const char* path, TextureSlot* slot, uint8_t keyOn, 
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, textureWidth, textureHeight, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                 image.rgba.data());
+                 image->rgba.data());
     if (glGetError() != GL_NO_ERROR) {
         glDeleteTextures(1, &name);
         return 0;

@@ -62,9 +62,12 @@ const StorePicture OTHER_PICTURES[] = {
 };
 static_assert(std::size(OTHER_PICTURES) == 15, "2 markers, text, 5 previews, 2 backdrop pictures, 5 buttons");
 
-int BuildKeyed(int id, TextureSlot* slot, ColourKey key)
+// As BuildTextureFromBitmap, decoding into the series' one buffer.
+int BuildKeyed(int id, SysImage* scratch, TextureSlot* slot, ColourKey key)
 {
-    return BuildTextureFromBitmap(id, slot, key.on, key.r, key.g, key.b);
+    char path[64];
+    SysStorePicturePath(id, path, static_cast<int>(sizeof path));
+    return BuildTextureFromPicture(path, scratch, slot, key.on, key.r, key.g, key.b);
 }
 
 void OpenBackgroundSearch()
@@ -103,14 +106,17 @@ int InitializeGraphics()
     if (!SysOpenPictureStore(PICTURE_STORE_FILE)) {
         return 0;
     }
+    // One buffer for every store picture; the driver keeps its own copy of
+    // each texture, so the buffer goes when the last one is made.
+    SysImage scratch;
     for (int k = 1; k <= CARD_COUNT; ++k) {
-        BuildKeyed(FIRST_FACE_PICTURE - 1 + k, &g_cardTextures[k], KEY_BLUE);
+        BuildKeyed(FIRST_FACE_PICTURE - 1 + k, &scratch, &g_cardTextures[k], KEY_BLUE);
     }
-    BuildKeyed(CARD_BACK_PICTURE, &g_cardTextures[0], KEY_BLUE);
+    BuildKeyed(CARD_BACK_PICTURE, &scratch, &g_cardTextures[0], KEY_BLUE);
     OpenBackgroundSearch();
     LoadCurrentBackground();
     for (const StorePicture& picture : OTHER_PICTURES) {
-        BuildKeyed(picture.id, picture.slot, picture.key);
+        BuildKeyed(picture.id, &scratch, picture.slot, picture.key);
     }
     SysClosePictureStore();
     SetFixedGlState();
