@@ -85,6 +85,15 @@ void OnWatchdog(int)
     _exit(3);
 }
 
+// Resident memory of this process in MB (0 when unknown), for the summary.
+long ResidentMegabytes()
+{
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024) / 1024;
+}
+
 bool IsGame(int32_t mode) { return mode >= GAME_KLONDIKE && mode <= GAME_BAKERS_DOZEN; }
 
 // Everything that must hold between any two inputs.
@@ -165,9 +174,10 @@ private:
     QAction* backgrounds_ = app_test::MenuAction(COMMAND_ALTERNATE_BACKGROUNDS);
 };
 
-void PrintSummary(const Options& options, long made, double seconds, int wins)
+void PrintSummary(const Options& options, long made, double seconds, int wins, long startMegabytes)
 {
-    std::printf("storm: %ld inputs in %.1f s with seed %u\n", made, seconds, options.seed);
+    std::printf("storm: %ld inputs in %.1f s with seed %u; resident memory %ld MB at the start, %ld MB at the end\n",
+                made, seconds, options.seed, startMegabytes, ResidentMegabytes());
     for (int kind = 0; storm::InputName(kind) != nullptr; ++kind) {
         std::printf("  %-14s %d\n", storm::InputName(kind), storm::g_tally.inputs[kind]);
     }
@@ -200,6 +210,7 @@ TEST_F(Storm, RandomInputKeepsTheTableWholeAndTheLoopTurning)
     std::deque<std::string> history;
     Checker checker(options.restCheck);
     const auto started = std::chrono::steady_clock::now();
+    const long startMegabytes = ResidentMegabytes();
     long made = 0;
     for (; made < options.inputs; ++made) {
         if (steps.empty()) {
@@ -232,7 +243,7 @@ TEST_F(Storm, RandomInputKeepsTheTableWholeAndTheLoopTurning)
     alarm(0);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    PrintSummary(options, made, seconds, checker.Wins());
+    PrintSummary(options, made, seconds, checker.Wins(), startMegabytes);
     app_test::Frame()->showNormal();
     // A storm of a few thousand inputs reaches every game, wins and every dialog.
     if (!HasFailure() && made >= DEFAULT_INPUTS) {
