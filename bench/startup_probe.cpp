@@ -7,11 +7,13 @@
 // With SETTLE_MS the program is left running that long after its first frame
 // (on the main menu), its resident memory read from /proc and then it is
 // ended; without, it ends itself after the first frame.
-// Prints one line per run and the medians.
+// Prints one line per run and the medians; the CPU time is the whole run's
+// (all threads, the renderer's included), which the machine's load hardly moves.
 
 #include <X11/Xlib.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -36,6 +38,7 @@ double MonotonicMs()
 struct Run {
     double entry = -1, mapped = -1, exposed = -1, cleared = -1, firstFrame = -1;
     long rssAtFirstFrame = -1, rssSettled = -1;
+    double cpu = -1;  // user + system time of the whole run, all threads
 };
 
 long ResidentKilobytesOf(pid_t pid)
@@ -129,7 +132,10 @@ bool StartRun(Display* display, const char* program, int settleMs, Run* run)
     }
     close(pipeEnds[0]);
     int status = 0;
-    waitpid(child, &status, 0);
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    run->cpu = (static_cast<double>(usage.ru_utime.tv_sec) + static_cast<double>(usage.ru_stime.tv_sec)) * 1000.0 +
+               (static_cast<double>(usage.ru_utime.tv_usec) + static_cast<double>(usage.ru_stime.tv_usec)) / 1000.0;
     return run->firstFrame >= 0;
 }
 
@@ -159,7 +165,7 @@ int main(int argc, char** argv)
         return 1;
     }
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
-    std::vector<double> entry, mapped, exposed, cleared, frame, rssFrame, rssSettled;
+    std::vector<double> entry, mapped, exposed, cleared, frame, rssFrame, rssSettled, cpu;
     for (int i = 0; i < runs; ++i) {
         Run run;
         if (!StartRun(display, argv[1], settleMs, &run)) {
@@ -167,8 +173,9 @@ int main(int argc, char** argv)
             return 1;
         }
         std::printf("run %d: main %.1f ms, mapped %.1f ms, exposed %.1f ms, cleared %.1f ms, first frame %.1f ms, "
-                    "VmRSS %ld kB",
-                    i + 1, run.entry, run.mapped, run.exposed, run.cleared, run.firstFrame, run.rssAtFirstFrame);
+                    "VmRSS %ld kB, CPU %.0f ms",
+                    i + 1, run.entry, run.mapped, run.exposed, run.cleared, run.firstFrame, run.rssAtFirstFrame,
+                    run.cpu);
         if (settleMs > 0) {
             std::printf(", VmRSS after %d ms %ld kB", settleMs, run.rssSettled);
             rssSettled.push_back(static_cast<double>(run.rssSettled));
@@ -178,12 +185,14 @@ int main(int argc, char** argv)
         mapped.push_back(run.mapped);
         exposed.push_back(run.exposed);
         cleared.push_back(run.cleared);
+        cpu.push_back(run.cpu);
         frame.push_back(run.firstFrame);
         rssFrame.push_back(static_cast<double>(run.rssAtFirstFrame));
     }
     std::printf("median: main %.1f ms, mapped %.1f ms, exposed %.1f ms, cleared %.1f ms, first frame %.1f ms, "
-                "VmRSS %.0f kB",
-                Median(entry), Median(mapped), Median(exposed), Median(cleared), Median(frame), Median(rssFrame));
+                "VmRSS %.0f kB, CPU %.0f ms",
+                Median(entry), Median(mapped), Median(exposed), Median(cleared), Median(frame), Median(rssFrame),
+                Median(cpu));
     if (settleMs > 0) {
         std::printf(", VmRSS settled %.0f kB", Median(rssSettled));
     }

@@ -52,6 +52,7 @@ echo "| process start to window mapped | $(field 'mapped' "$OUT/startup.txt") ms
 echo "| process start to window exposed (seen by the program) | $(field 'exposed' "$OUT/startup.txt") ms |"
 echo "| process start to cleared window swapped (-1: none) | $(field 'cleared' "$OUT/startup.txt") ms |"
 echo "| process start to first frame swapped | $(field 'first frame' "$OUT/startup.txt") ms |"
+echo "| CPU time of a run to the first frame (all threads) | $(sed -n 's/^median: .*CPU \([0-9]*\) ms.*/\1/p' "$OUT/startup.txt") ms |"
 echo "| VmRSS at the first frame | $(sed -n 's/^median: .*VmRSS \([0-9]*\) kB.*/\1/p' "$OUT/startup.txt") kB |"
 echo "| VmRSS on the main menu (2 s after the first frame) | $(sed -n 's/^median: .*VmRSS settled \([0-9]*\) kB.*/\1/p' "$OUT/menu_rss.txt") kB |"
 for b in "BM_FrameOfMainMenu/640/480" "BM_FrameOfMainMenu/1920/1080" \

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <malloc.h>
+
 #include <iterator>
 
 #include "game/table.h"
@@ -119,6 +121,10 @@ int InitializeGraphics()
         BuildKeyed(picture.id, &scratch, picture.slot, picture.key);
     }
     SysClosePictureStore();
+    scratch = SysImage();
+    // The decoding buffers were the largest blocks the program ever asks for;
+    // the C library keeps such freed memory for later unless told otherwise.
+    malloc_trim(0);
     SetFixedGlState();
     BuildFont();
     return 1;
