@@ -148,14 +148,17 @@ void UpdateWinScreen(float ms)
     }
 }
 
-// The held card at the pointer, the cards on it fanned down below it.
+// The held card at the pointer, the cards on it fanned down below it. The
+// chain starts at the held card, not at the last picked one: a press that
+// picks another card while cards are held (its release fell outside the
+// window) would otherwise hang a card that no release brings home.
 void HangHeldCards()
 {
     SetPointerCursor(1);
-    if (g_pickedName < 0 || g_pickedName >= CARD_COUNT) {
+    if (g_heldCard < 0 || g_heldCard >= CARD_COUNT) {
         return;
     }
-    int32_t card = g_pickedName;
+    int32_t card = g_heldCard;
     // The chain can hold at most every card once; the bound guards a broken link.
     for (int k = 0; card >= 0 && card < CARD_COUNT && k < CARD_COUNT; ++k) {
         Card& held = g_cards[card];

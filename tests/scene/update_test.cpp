@@ -160,7 +160,7 @@ TEST_F(Update, HeldCardsHangFromThePointerEveryFrame)
     g_arrowCursor = 11;
     g_moveCursor = 22;
     g_holding = 1;
-    g_pickedName = 12;
+    g_heldCard = 12;
     g_cards[12].above = 30;
     g_cards[30].above = 45;
     g_pointerWorldX = 3.0f;

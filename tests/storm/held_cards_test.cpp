@@ -1,6 +1,6 @@
 // A press that arrives while cards are still held (their release fell outside
 // the window, where it is not seen) and that picks a card which cannot be
-// lifted. Not run by CTest while the fault stands; run it with
+// lifted. Run it on its own (the storm leaves the window in any state):
 //   storm_test --gtest_filter=HeldCards.*
 #include <QPoint>
 
