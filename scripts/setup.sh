@@ -12,6 +12,7 @@ PACKAGES=(
     libgtest-dev libbenchmark-dev
     xvfb xauth
     clang libclang-rt-14-dev llvm
+    ccache
 )
 
 missing=()
