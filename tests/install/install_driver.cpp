@@ -5,8 +5,8 @@
 //
 //   install_driver play|close PROGRAM [WATCHED_FOLDER...]
 //
-// Prints the name of the first picture the program opened in the watched
-// folders ("first background: NAME"), and exits with the program's exit code
+// With folders to watch, prints the name of the first picture the program
+// opened in them ("first background: NAME"). Exits with the program's exit code
 // (100 and up when the driver itself failed).
 #include <sys/inotify.h>
 #include <sys/wait.h>
@@ -32,14 +32,17 @@ int XTestFakeKeyEvent(Display*, unsigned int keycode, int isPress, unsigned long
 
 namespace {
 
-// Where the picture of the first game ("Klondike") lies in the window's
-// table area, as a share of its width and height: the middle of the first
+// Where the picture of the first game ("Klondike") lies in the GL area under
+// the menu bar, as a share of its width and height: the middle of the first
 // button down the right of the main menu.
 constexpr double GAME_BUTTON_X = 0.85;
 constexpr double GAME_BUTTON_Y = 0.283;
-// Where the "Game" menu's title lies, in pixels from the window's top left.
+// Where the "Game" menu's title lies in the menu bar, in pixels from its left.
 constexpr int GAME_MENU_X = 20;
-constexpr int GAME_MENU_Y = 9;
+
+struct Place {
+    int x = 0, y = 0, width = 0, height = 0;  // on the root window, in pixels
+};
 
 void Pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
@@ -82,6 +85,41 @@ Window FindProgramWindow(Display* display, Window window, pid_t pid)
         }
     }
     return found;
+}
+
+Place PlaceOf(Display* display, Window window)
+{
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display, window, &attributes);
+    Place place;
+    Window child = 0;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &place.x, &place.y, &child);
+    place.width = attributes.width;
+    place.height = attributes.height;
+    return place;
+}
+
+// The largest window inside `window`: the GL area, a window of its own under
+// the menu bar.
+Place LargestInside(Display* display, Window window)
+{
+    Place largest;
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display, window, &root, &parent, &children, &count)) {
+        for (unsigned int i = 0; i < count; ++i) {
+            for (const Place& place : {PlaceOf(display, children[i]), LargestInside(display, children[i])}) {
+                if (place.width * place.height > largest.width * largest.height) {
+                    largest = place;
+                }
+            }
+        }
+        if (children != nullptr) {
+            XFree(children);
+        }
+    }
+    return largest;
 }
 
 void ClickAt(Display* display, int x, int y)
@@ -185,16 +223,12 @@ int main(int argc, char** argv)
         XSync(display, False);
         Pause(1500);  // the first frames, and the menu's own fly-in
         if (play) {
-            XWindowAttributes attributes{};
-            XGetWindowAttributes(display, window, &attributes);
-            int left = 0, top = 0;
-            Window child = 0;
-            XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &left, &top, &child);
-            const int menuBar = 2 * GAME_MENU_Y;
-            ClickAt(display, left + static_cast<int>(attributes.width * GAME_BUTTON_X),
-                    top + menuBar + static_cast<int>((attributes.height - menuBar) * GAME_BUTTON_Y));
+            const Place whole = PlaceOf(display, window);
+            const Place area = LargestInside(display, window);
+            ClickAt(display, area.x + static_cast<int>(area.width * GAME_BUTTON_X),
+                    area.y + static_cast<int>(area.height * GAME_BUTTON_Y));
             Pause(2500);  // the deal
-            ClickAt(display, left + GAME_MENU_X, top + GAME_MENU_Y);
+            ClickAt(display, whole.x + GAME_MENU_X, whole.y + (area.y - whole.y) / 2);
             Pause(700);
             TypeKey(display, XK_x);
         } else {
@@ -205,7 +239,9 @@ int main(int argc, char** argv)
         ended = waitpid(pid, &status, WNOHANG) == pid;
     }
     FirstOpenedPicture(watch, first);
-    std::printf("first background: %s\n", first.empty() ? "(none)" : first.c_str());
+    if (argc > 3) {
+        std::printf("first background: %s\n", first.empty() ? "(none)" : first.c_str());
+    }
     XCloseDisplay(display);
     if (!ended) {
         kill(pid, SIGKILL);

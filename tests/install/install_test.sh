@@ -7,10 +7,13 @@
 #   install_test.sh BUILD_DIR DRIVER
 set -euo pipefail
 BUILD_DIR=$(cd "$1" && pwd)
-DRIVER=$2
 scratch=$(mktemp -d /tmp/tarvik-install-test-XXXXXX)
 trap 'chmod -R u+w "$scratch" 2>/dev/null; rm -rf "$scratch"' EXIT
 chmod 755 "$scratch"
+# A copy anyone can run, for the run as another user below.
+DRIVER="$scratch/install_driver"
+cp "$2" "$DRIVER"
+xauthority=${XAUTHORITY:-$HOME/.Xauthority}
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cpack --config "$BUILD_DIR/CPackConfig.cmake" -B "$scratch/package" > "$scratch/cpack.log" 2>&1 ||
@@ -80,7 +83,7 @@ saved=$(md5sum < "$player/stats.hsf")
 chmod -R a+rX "$scratch/home"
 chmod 555 "$player"
 if [ "$(id -u)" = 0 ]; then
-    cp "${XAUTHORITY:-$HOME/.Xauthority}" "$scratch/xauth" 2>/dev/null && chmod 644 "$scratch/xauth" || true
+    cp "$xauthority" "$scratch/xauth" 2>/dev/null && chmod 644 "$scratch/xauth" || true
     env -u XDG_RUNTIME_DIR XAUTHORITY="$scratch/xauth" \
         setpriv --reuid=65534 --regid=65534 --clear-groups -- "$DRIVER" play "$program" ||
         fail "read-only run ended with $?"
