@@ -30,9 +30,10 @@ for p in libqt6gui6 libqt6multimedia6 libqt6widgets6 libglu1-mesa fonts-liberati
     grep -q "[ ,]$p\b" <<< "$info" || fail "Depends lacks $p"
 done
 
-lintian --tag-display-limit 0 "$deb" > "$scratch/lintian.log" 2>&1 || true
+status=0
+lintian --fail-on error --tag-display-limit 0 "$deb" > "$scratch/lintian.log" 2>&1 || status=$?
 cat "$scratch/lintian.log"
-! grep -q "^E:" "$scratch/lintian.log" || fail "lintian reports errors"
+[ "$status" = 0 ] || fail "lintian ended with $status"
 
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
