@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -52,6 +53,37 @@ bool IsShippedBackgroundLink(const fs::path& at)
     const fs::path target = fs::read_symlink(at, error);
     return !error && target.parent_path().filename() == BACKGROUNDS &&
            target.parent_path().parent_path().filename() == PROGRAM_NAME;
+}
+
+// Makes or repairs, in `folder`, the links to the data of `dataFolder` and
+// drops links to shipped backgrounds that are gone. 1 when the picture store
+// can then be read through `folder`, else 0.
+int LinkInstalledData(const fs::path& dataFolder, const fs::path& folder)
+{
+    for (const char* name : SHIPPED_FILES) {
+        Link(dataFolder / name, folder / name);
+    }
+    const fs::path backgrounds = folder / BACKGROUNDS;
+    mkdir(backgrounds.c_str(), 0755);
+    std::error_code error;
+    for (fs::directory_iterator it(dataFolder / BACKGROUNDS, error), end; !error && it != end; it.increment(error)) {
+        if (it->path().extension() == ".jpg") {
+            Link(it->path(), backgrounds / it->path().filename());
+        }
+    }
+    std::vector<fs::path> stale;
+    std::error_code listError;
+    for (fs::directory_iterator it(backgrounds, listError), end; !listError && it != end; it.increment(listError)) {
+        std::error_code statusError;
+        if (it->is_symlink(statusError) && !fs::exists(it->path(), statusError) &&
+            IsShippedBackgroundLink(it->path())) {
+            stale.push_back(it->path());
+        }
+    }
+    for (const fs::path& link : stale) {
+        fs::remove(link, listError);
+    }
+    return ReadableFile(folder / STORE_FILE) ? 1 : 0;
 }
 
 // $XDG_DATA_HOME when it is an absolute path, else ~/.local/share.
@@ -124,29 +156,6 @@ fs::path EnterScratchFolder(const fs::path& data)
 }
 
 }  // namespace
-
-int LinkInstalledData(const fs::path& dataFolder, const fs::path& folder)
-{
-    for (const char* name : SHIPPED_FILES) {
-        Link(dataFolder / name, folder / name);
-    }
-    const fs::path backgrounds = folder / BACKGROUNDS;
-    mkdir(backgrounds.c_str(), 0755);
-    std::error_code error;
-    for (fs::directory_iterator it(dataFolder / BACKGROUNDS, error), end; !error && it != end; it.increment(error)) {
-        if (it->path().extension() == ".jpg") {
-            Link(it->path(), backgrounds / it->path().filename());
-        }
-    }
-    for (fs::directory_iterator it(backgrounds, error), end; !error && it != end; it.increment(error)) {
-        std::error_code statusError;
-        if (it->is_symlink(statusError) && !fs::exists(it->path(), statusError) &&
-            IsShippedBackgroundLink(it->path())) {
-            fs::remove(it->path(), statusError);
-        }
-    }
-    return ReadableFile(folder / STORE_FILE) ? 1 : 0;
-}
 
 fs::path EnterWorkingFolder()
 {

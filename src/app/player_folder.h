@@ -17,7 +17,3 @@
 // scratch folder, so its results are dropped), else an empty path.
 std::filesystem::path EnterWorkingFolder();
 
-// Makes or repairs, in `folder`, the links to the data of `dataFolder` and
-// drops links to shipped backgrounds that are gone. 1 when the picture store
-// can then be read through `folder`, else 0.
-int LinkInstalledData(const std::filesystem::path& dataFolder, const std::filesystem::path& folder);
