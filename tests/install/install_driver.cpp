@@ -228,9 +228,17 @@ int main(int argc, char** argv)
             ClickAt(display, area.x + static_cast<int>(area.width * GAME_BUTTON_X),
                     area.y + static_cast<int>(area.height * GAME_BUTTON_Y));
             Pause(2500);  // the deal
-            ClickAt(display, whole.x + GAME_MENU_X, whole.y + (area.y - whole.y) / 2);
-            Pause(700);
-            TypeKey(display, XK_x);
+            // "Game", then "E&xit" by its key once the menu is open; on a
+            // busy machine the key can come before the menu, so the pair is
+            // tried again while the program is still running.
+            for (int attempt = 1; attempt <= 4 && !ended; ++attempt) {
+                ClickAt(display, whole.x + GAME_MENU_X, whole.y + (area.y - whole.y) / 2);
+                Pause(700 * attempt);
+                TypeKey(display, XK_x);
+                for (int i = 0; i < 50 && !ended; ++i, Pause(100)) {
+                    ended = waitpid(pid, &status, WNOHANG) == pid;
+                }
+            }
         } else {
             AskToClose(display, window);
         }
