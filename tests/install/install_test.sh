@@ -16,7 +16,7 @@ cp "$2" "$DRIVER"
 xauthority=${XAUTHORITY:-$HOME/.Xauthority}
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-cpack --config "$BUILD_DIR/CPackConfig.cmake" -B "$scratch/package" > "$scratch/cpack.log" 2>&1 ||
+"${CPACK:-cpack}" --config "$BUILD_DIR/CPackConfig.cmake" -B "$scratch/package" > "$scratch/cpack.log" 2>&1 ||
     { cat "$scratch/cpack.log"; fail "cpack"; }
 deb=$(ls "$scratch"/package/tarvik-solitaire_*.deb)
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
