@@ -13,6 +13,7 @@ PACKAGES=(
     xvfb xauth
     clang libclang-rt-14-dev llvm
     ccache
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

@@ -7,18 +7,9 @@
 #include <unistd.h>
 
 #include "app/main_loop.h"
+#include "app/player_folder.h"
 
 namespace {
-
-// The program finds its files beside itself, wherever it is started from.
-void EnterProgramFolder()
-{
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        std::filesystem::current_path(program.parent_path(), error);
-    }
-}
 
 // Qt wants a private runtime folder and warns on every start without one.
 void EnsureRuntimeFolder()
@@ -35,7 +26,14 @@ void EnsureRuntimeFolder()
 
 int main(int argc, char** argv)
 {
-    EnterProgramFolder();
+    // The build folder's copy runs beside its files, an installed one in the
+    // player's folder, wherever either is started from.
+    const std::filesystem::path scratch = EnterWorkingFolder();
     EnsureRuntimeFolder();
-    return RunApplication(argc, argv);
+    const int result = RunApplication(argc, argv);
+    if (!scratch.empty()) {
+        std::error_code error;
+        std::filesystem::remove_all(scratch, error);
+    }
+    return result;
 }

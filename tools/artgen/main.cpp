@@ -4,6 +4,8 @@
 //       writes GAME_DIR/{Backgrounds/*.jpg, tick.wav, harrow.cur, hnwse.cur,
 //       instructions.htm}, STORE_DIR/pictures/N.png with STORE_DIR/pictures.qrc
 //       (for rcc), and the icon.
+//   tarvik-artgen --icons ICON_DIR
+//       writes the icon at the desktop's sizes, ICON_DIR/NxN/apps/*.png.
 //   tarvik-artgen --contact-sheet OUT_DIR GAME_DIR
 //       draws every picture of GAME_DIR/resources.rcc with its id, and the
 //       backgrounds, into OUT_DIR/store.png and OUT_DIR/backgrounds.png.
@@ -13,6 +15,7 @@
 #include "art.h"
 #include "contact_sheet.h"
 #include "file_writers.h"
+#include "icons.h"
 #include "instructions_page.h"
 #include "store.h"
 
@@ -73,6 +76,7 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() == 4 && args[1] == "--contact-sheet") return WriteContactSheets(args[2], args[3]) ? 0 : 1;
+    if (args.size() == 3 && args[1] == "--icons") return WriteIcons(args[2]) ? 0 : Fail("cannot write the icons");
     if (args.size() != 4) return Fail("usage: tarvik-artgen GAME_DIR STORE_DIR ICON_PNG");
     if (int rc = WriteStore(args[2])) return rc;
     if (int rc = WriteGameFolder(args[1])) return rc;
