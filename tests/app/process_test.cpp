@@ -91,6 +91,8 @@ public:
             }
             menu = now;
         }
+        m_frame = frame;
+        m_area = area;
         ClickAt(m_display, area, buttonX, buttonY);
         for (int i = 0; i < 150 && !Ended(); ++i) {
             Sleep(100);
@@ -103,6 +105,36 @@ public:
     }
 
     pid_t Pid() const { return m_pid; }
+
+    // Opens the statistics dialog from the keyboard, as a player may: F10
+    // opens the game menu, S picks "&Statistics". True once the dialog is up.
+    bool OpenStatistics()
+    {
+        PressKey(m_display, m_area, "F10");
+        Window menu = 0;
+        for (int i = 0; i < 100 && menu == 0 && !Ended(); ++i) {
+            Sleep(100);
+            menu = FindProgramWindow(m_display, m_pid, nullptr, m_frame);
+        }
+        if (menu == 0) {
+            ADD_FAILURE() << "the menu did not open";
+            return false;
+        }
+        // The key counts once the menu has taken the keyboard; until then it
+        // is pressed again.
+        for (int i = 0; i < 100 && !Ended(); ++i) {
+            if (i % 5 == 0) {
+                PressKey(m_display, menu, "s");
+            }
+            Sleep(100);
+            const Window dialog = FindProgramWindow(m_display, m_pid, nullptr, m_frame);
+            if (dialog != 0 && dialog != menu) {
+                return true;
+            }
+        }
+        ADD_FAILURE() << "the dialog did not open";
+        return false;
+    }
 
     // Ends the X server under the program; the test's own connection to it
     // goes first, or Xlib would end the test.
@@ -137,6 +169,8 @@ private:
     ProgramFolder& m_folder;
     PrivateDisplay m_server;
     Display* m_display = nullptr;
+    Window m_frame = 0;
+    Window m_area = 0;
     pid_t m_pid = -1;
     bool m_ended = false;
     RunOutcome m_outcome;
@@ -242,6 +276,20 @@ TEST_P(EndingSignal, SavesTheDealtGameAndEndsWithZero)
 }
 
 INSTANTIATE_TEST_SUITE_P(TermHupInt, EndingSignal, ::testing::Values(SIGTERM, SIGHUP, SIGINT));
+
+// The signal arrives inside the dialog's own loop: the dialog closes, then the
+// program saves and ends as above.
+TEST(EndingSignalWithADialogOpen, ClosesItSavesTheDealtGameAndEndsWithZero)
+{
+    ProgramFolder program;
+    program.AddGameFiles();
+    RunningProgram run(program);
+    ASSERT_TRUE(run.StartAndDeal());
+    ASSERT_TRUE(run.OpenStatistics());
+    kill(run.Pid(), SIGTERM);
+    EXPECT_EQ(run.WaitForExit(), 0) << program.Errors();
+    EXPECT_EQ(program.SavedStats(), DealtOnce());
+}
 
 // Qt ends the process itself when the X connection breaks (exit code 1); the
 // statistics are saved on the way out all the same.

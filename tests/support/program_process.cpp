@@ -46,12 +46,19 @@ int IgnoreXError(Display*, XErrorEvent*)
 // tests may show the same window on the same display).
 bool IsProgramWindow(Display* display, Window window, pid_t pid, const char* title)
 {
-    char* name = nullptr;
-    if (!XFetchName(display, window, &name) || name == nullptr) {
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(display, window, &attributes) || attributes.map_state != IsViewable) {
         return false;
     }
-    const bool titled = std::strcmp(name, title) == 0;
-    XFree(name);
+    bool titled = title == nullptr;
+    char* name = nullptr;
+    if (!titled && XFetchName(display, window, &name) && name != nullptr) {
+        titled = std::strcmp(name, title) == 0;
+        XFree(name);
+    }
+    if (!titled) {
+        return false;
+    }
     Atom type = 0;
     int format = 0;
     unsigned long count = 0, after = 0;
@@ -66,8 +73,11 @@ bool IsProgramWindow(Display* display, Window window, pid_t pid, const char* tit
     return titled && owned;
 }
 
-Window FindBelow(Display* display, Window window, pid_t pid, const char* title)
+Window FindBelow(Display* display, Window window, pid_t pid, const char* title, Window except)
 {
+    if (window == except) {
+        return 0;
+    }
     if (IsProgramWindow(display, window, pid, title)) {
         return window;
     }
@@ -76,7 +86,7 @@ Window FindBelow(Display* display, Window window, pid_t pid, const char* title)
     unsigned int count = 0;
     if (XQueryTree(display, window, &root, &parent, &children, &count)) {
         for (unsigned int i = 0; i < count && found == 0; ++i) {
-            found = FindBelow(display, children[i], pid, title);
+            found = FindBelow(display, children[i], pid, title, except);
         }
         if (children != nullptr) {
             XFree(children);
@@ -282,9 +292,25 @@ _XDisplay* OpenTestDisplay(const std::string& name)
     return nullptr;
 }
 
-unsigned long FindProgramWindow(_XDisplay* display, pid_t pid, const char* title)
+unsigned long FindProgramWindow(_XDisplay* display, pid_t pid, const char* title, unsigned long except)
 {
-    return FindBelow(display, DefaultRootWindow(display), pid, title);
+    return FindBelow(display, DefaultRootWindow(display), pid, title, except);
+}
+
+void PressKey(_XDisplay* display, unsigned long window, const char* key)
+{
+    XEvent event{};
+    event.xkey.type = KeyPress;
+    event.xkey.display = display;
+    event.xkey.window = window;
+    event.xkey.root = DefaultRootWindow(display);
+    event.xkey.time = CurrentTime;
+    event.xkey.same_screen = True;
+    event.xkey.keycode = XKeysymToKeycode(display, XStringToKeysym(key));
+    XSendEvent(display, window, True, NoEventMask, &event);
+    event.xkey.type = KeyRelease;
+    XSendEvent(display, window, True, NoEventMask, &event);
+    XFlush(display);
 }
 
 void AskToClose(_XDisplay* display, unsigned long window)

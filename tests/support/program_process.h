@@ -62,8 +62,13 @@ void WaitForEnd(pid_t pid, int seconds, RunOutcome* outcome);
 // Opens the display (the tests' own for an empty name), a few tries, with an
 // error handler that ignores errors about windows that went away meanwhile.
 _XDisplay* OpenTestDisplay(const std::string& name = {});
-// The top-level window of process `pid` with this title; 0 if there is none.
-unsigned long FindProgramWindow(_XDisplay* display, pid_t pid, const char* title = "Tarvik Solitaire");
+// A mapped window of process `pid` with this title (any title for null),
+// other than `except` and the windows inside it; 0 if there is none.
+unsigned long FindProgramWindow(_XDisplay* display, pid_t pid, const char* title = "Tarvik Solitaire",
+                                unsigned long except = 0);
+// A key pressed and released (an X key name: "F10", "s") in `window`, sent to
+// the program that made the window.
+void PressKey(_XDisplay* display, unsigned long window, const char* key);
 // The close box as a window manager reports it: WM_DELETE_WINDOW.
 void AskToClose(_XDisplay* display, unsigned long window);
 // The innermost window under (x, y) of `window` and the point in its own
