@@ -25,7 +25,6 @@ namespace {
 constexpr int BUTTON_VIEWPORT_X = 554;
 constexpr int BUTTON_VIEWPORT_Y = 136;
 constexpr int FIRST_VIEWPORT_HEIGHT = 480;
-constexpr unsigned long CLEARED_WHITE = 0xFFFFFF;
 
 void Sleep(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
@@ -61,6 +60,7 @@ public:
         }
         StartOptions options;
         options.display = m_server.Name();
+        options.reportStartup = true;
         m_pid = m_folder.Start(options);
         // The GL area is the window under the middle of the main window once
         // both are mapped.
@@ -81,16 +81,12 @@ public:
         XGetWindowAttributes(m_display, area, &attributes);
         const int buttonX = BUTTON_VIEWPORT_X;
         const int buttonY = BUTTON_VIEWPORT_Y - (FIRST_VIEWPORT_HEIGHT - attributes.height);
-        // The menu is up once the button shows, the same in two looks.
-        unsigned long menu = CLEARED_WHITE;
-        for (int i = 0; i < 300 && !Ended(); ++i) {
+        // The first frame, a main menu, is reported once it is swapped.
+        for (int i = 0; i < 300 && !Ended() && m_folder.Output().find("first frame swapped") == std::string::npos;
+             ++i) {
             Sleep(100);
-            const unsigned long now = PixelAt(m_display, area, buttonX, buttonY);
-            if (now != CLEARED_WHITE && now == menu) {
-                break;
-            }
-            menu = now;
         }
+        const unsigned long menu = PixelAt(m_display, area, buttonX, buttonY);
         m_frame = frame;
         m_area = area;
         ClickAt(m_display, area, buttonX, buttonY);

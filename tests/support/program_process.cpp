@@ -157,6 +157,9 @@ pid_t ProgramFolder::Start(const StartOptions& options)
             limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(options.fileSizeLimit);
             setrlimit(RLIMIT_FSIZE, &limit);
         }
+        if (options.reportStartup) {
+            setenv("TARVIK_REPORT_STARTUP", "1", 1);
+        }
         if (!options.withGl) {
             setenv("QT_XCB_GL_INTEGRATION", "none", 1);
         }
@@ -167,7 +170,8 @@ pid_t ProgramFolder::Start(const StartOptions& options)
         } else if (!options.display.empty()) {
             setenv("DISPLAY", options.display.c_str(), 1);
         }
-        if (chdir("/") != 0 || std::freopen((m_dir / "stderr.txt").c_str(), "w", stderr) == nullptr) {
+        if (chdir("/") != 0 || std::freopen((m_dir / "stderr.txt").c_str(), "w", stderr) == nullptr ||
+            std::freopen((m_dir / "stdout.txt").c_str(), "w", stdout) == nullptr) {
             _exit(120);
         }
         const std::string program = (m_dir / "tarvik-solitaire").string();
@@ -247,6 +251,11 @@ RunOutcome ProgramFolder::RunToEnd()
 std::string ProgramFolder::Errors() const
 {
     return ReadFile(m_dir / "stderr.txt");
+}
+
+std::string ProgramFolder::Output() const
+{
+    return ReadFile(m_dir / "stdout.txt");
 }
 
 std::string ProgramFolder::SavedStats() const

@@ -23,6 +23,7 @@ struct StartOptions {
     bool withDisplay = true;  // false: no display at all
     bool withGl = true;       // false: Qt's X11 plug-in offers no GL contexts
     long fileSizeLimit = 0;   // bytes the program may write to a file; 0 for no limit
+    bool reportStartup = false;  // the program reports its start-up (first frame) in stdout.txt
 };
 
 class ProgramFolder {
@@ -33,7 +34,8 @@ public:
 
     // Links the game's files into the folder, all but those named in `except`.
     void AddGameFiles(const std::set<std::string>& except = {});
-    // Starts the program; its error output goes to the folder's stderr.txt.
+    // Starts the program; its output goes to the folder's stdout.txt and
+    // stderr.txt.
     pid_t Start(const StartOptions& options = {});
     // Starts the program, waits for its window, asks it to close (as the
     // close box does) once it has stayed up 1.5 s, and waits for its end.
@@ -45,6 +47,8 @@ public:
     bool RefusedByDisplay(const RunOutcome& outcome) const;
     // What the last run wrote to its error output (for failure messages).
     std::string Errors() const;
+    // What the program wrote to its standard output.
+    std::string Output() const;
     // The bytes of the folder's stats.hsf; empty when there is none.
     std::string SavedStats() const;
 
