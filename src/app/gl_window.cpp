@@ -35,6 +35,9 @@ QSurfaceFormat WindowFormat()
     format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
     format.setDepthBufferSize(DEPTH_BITS);
     format.setStencilBufferSize(0);
+    // Frames follow the display's refresh where the driver can wait for it;
+    // a virtual display has none, and frames there stay uncapped.
+    format.setSwapInterval(1);
     return format;
 }
 
@@ -50,6 +53,7 @@ void ForgetWindow(GLWindow& window)
 {
     g_mainWindow = nullptr;
     QtPlatformSetCursorWindow(nullptr);
+    QtPlatformWatchCovering(nullptr);
     window.window = nullptr;
     window.area = nullptr;
     window.renderContext = nullptr;
@@ -126,6 +130,8 @@ int CreateWindowGL(GLWindow& window)
     ReshapeGL(qRound(settings.width * ratio), qRound(settings.height * ratio));
     window.lastTickCount = SysTickCount();
     LoadStats();
+    window.statsOwed = true;
+    QtPlatformWatchCovering(frame->windowHandle());
     return 1;
 }
 
@@ -169,6 +175,7 @@ void TerminateApplication(GLWindow& window)
         return;
     }
     SaveStats();
+    window.statsOwed = false;
     window.quitPosted = true;
     // Wakes a loop that waits for events, so it sees the request at once.
     if (QCoreApplication* app = QCoreApplication::instance()) {

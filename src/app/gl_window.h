@@ -33,6 +33,8 @@ struct GLWindow {
     bool visible = false;                    // false while minimised: no frames
     uint32_t lastTickCount = 0;              // SysTickCount at the last frame
     bool quitPosted = false;                 // TerminateApplication ran: the loop ends
+    bool statsOwed = false;                  // loaded and not saved yet: the process end saves them
+    uint64_t framesPresented = 0;            // pictures swapped to the screen: frames and re-presents
 };
 
 extern GLWindow g_glWindow;

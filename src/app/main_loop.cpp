@@ -16,12 +16,15 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "app/ending.h"
 #include "app/gl_window.h"
 #include "app/window_proc.h"
 #include "gfx/textures.h"
 #include "platform/common/cursors.h"
 #include "platform/platform.h"
+#include "platform/qt/qt_platform.h"
 #include "scene/draw.h"
+#include "scene/scene_state.h"
 #include "scene/update.h"
 
 namespace {
@@ -92,13 +95,26 @@ constexpr int WINDOW_WIDTH = 640;
 constexpr int WINDOW_HEIGHT = 480;
 constexpr int WINDOW_COLOUR_BITS = 16;
 
-// Frames run while the window is shown and not minimised; without a window
-// manager minimising only changes the state, so both are asked.
+// Whether anything of the top-level window can be seen. The GL area alone is
+// no guide: it stays exposed while the top-level is unmapped or covered.
+bool TopLevelSeen(const QMainWindow* frame)
+{
+    const QWindow* top = frame->windowHandle();
+    if (top == nullptr || !top->isExposed() || QtPlatformWindowCovered()) {
+        return false;
+    }
+    const QWindow::Visibility visibility = top->visibility();
+    return visibility != QWindow::Hidden && visibility != QWindow::Minimized;
+}
+
+// Frames run while the window is shown, not minimised, and not unmapped or
+// wholly covered; without a window manager minimising only changes the state,
+// so that is asked as well.
 bool FrameWanted()
 {
     const GLWindow& window = g_glWindow;
     return window.visible && window.window != nullptr && window.area != nullptr && window.area->isExposed() &&
-           !window.window->isMinimized();
+           !window.window->isMinimized() && TopLevelSeen(window.window);
 }
 
 void MakeFrame()
@@ -118,12 +134,15 @@ void MakeFrame()
     }
     DrawFrame();
     g_glWindow.renderContext->swapBuffers(g_glWindow.area);
+    ++g_glWindow.framesPresented;
     if (s_report.on && !s_report.frameSeen) {
         s_report.frameSeen = true;
         glFinish();
         ReportStartupEvent("first frame swapped");
         if (s_report.exitAfterFirstFrame) {
+            // A measuring run: it ends here and saves nothing, now or at exit.
             g_glWindow.quitPosted = true;
+            g_glWindow.statsOwed = false;
         }
     }
 }
@@ -162,6 +181,7 @@ StartResult StartApplication(Application& application)
         SysErrorBox("Error Registering Window Class!");
         return {false, -1};
     }
+    WatchEndRequests();
     // The cursors come before the window, as the window shows the arrow.
     LoadPointerCursors();
     if (!CreateWindowGL(g_glWindow)) {
@@ -183,6 +203,7 @@ int RunLoopOnce()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     FlushPendingPress();
     NoteFirstExposure();
+    TakeCloseRequest();
     if (g_glWindow.quitPosted) {
         return 0;
     }
@@ -190,8 +211,25 @@ int RunLoopOnce()
         MakeFrame();
     } else {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        TakeCloseRequest();
     }
     return g_glWindow.quitPosted ? 0 : 1;
+}
+
+void RepresentLastFrame()
+{
+    if (g_glWindow.framesPresented == 0 || g_glWindow.quitPosted || !FrameWanted() ||
+        !MakeWindowCurrent(g_glWindow)) {
+        return;
+    }
+    // The table's background changes only in a frame: the redraw must not be
+    // the one that switches it on the full or half minute.
+    const int32_t lastBackgroundSecond = g_lastBackgroundSecond;
+    g_lastBackgroundSecond = SysSecondOfMinute();
+    DrawFrame();
+    g_lastBackgroundSecond = lastBackgroundSecond;
+    g_glWindow.renderContext->swapBuffers(g_glWindow.area);
+    ++g_glWindow.framesPresented;
 }
 
 void FinishApplication(Application& application)
@@ -212,6 +250,7 @@ int RunApplication(int argc, char** argv)
     Application application;
     application.argc = argc;
     application.argv = argv;
+    SaveAtProcessEnd();
     const StartResult start = StartApplication(application);
     if (start.exitCode != 0) {
         return start.exitCode;

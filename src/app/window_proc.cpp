@@ -1,5 +1,6 @@
 #include "app/window_proc.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMainWindow>
@@ -9,6 +10,7 @@
 #include <QWindowStateChangeEvent>
 
 #include "app/gl_window.h"
+#include "app/main_loop.h"
 #include "game/lifting.h"
 #include "game/placing.h"
 #include "platform/common/cursors.h"
@@ -100,6 +102,16 @@ protected:
             return false;
         default:
             return QWindow::event(event);
+        }
+    }
+
+    void exposeEvent(QExposeEvent* event) override
+    {
+        QWindow::exposeEvent(event);
+        // No frames are made while a modal dialog is open, so what lay over
+        // the area (an open menu) would stay painted there.
+        if (isExposed() && QApplication::activeModalWidget() != nullptr) {
+            RepresentLastFrame();
         }
     }
 

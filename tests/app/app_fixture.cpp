@@ -93,6 +93,9 @@ public:
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         }
         ASSERT_TRUE(app_test::Area()->isExposed());
+        // Other programs' windows on the tests' display may cover this one,
+        // which would stop its frames; the test of covering watches for itself.
+        QtPlatformWatchCovering(nullptr);
         // What the window starts with, before any test changes it.
         app_test::g_start.viewport = app_test::ViewportNow();
         app_test::g_start.redealEnabled = app_test::MenuAction(COMMAND_REDEAL_ITEM)->isEnabled();

@@ -2,291 +2,301 @@
 // starts and ends, and what it leaves in stats.hsf.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
+
+#include "support/program_process.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* GAME_FILES[] = {"Backgrounds", "tick.wav", "harrow.cur", "hnwse.cur", "instructions.htm"};
+// Where the first main-menu button (Klondike) shows in the first 640 x 480
+// viewport: at (11.3, 5.0) table units, 28 units away, under a 45-degree view.
+constexpr int BUTTON_VIEWPORT_X = 554;
+constexpr int BUTTON_VIEWPORT_Y = 136;
+constexpr int FIRST_VIEWPORT_HEIGHT = 480;
 
-class ProgramRun : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/tarvik-process-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-        fs::copy_file(TARVIK_PROGRAM, dir_ / "tarvik-solitaire");
-    }
-    void TearDown() override
-    {
-        std::error_code error;
-        fs::remove_all(dir_, error);
-    }
+void Sleep(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
-    void AddGameFiles(bool withStore)
-    {
-        for (const char* name : GAME_FILES) {
-            fs::create_symlink(fs::path(TARVIK_GAME_DIR) / name, dir_ / name);
-        }
-        if (withStore) {
-            fs::create_symlink(fs::path(TARVIK_GAME_DIR) / "resources.rcc", dir_ / "resources.rcc");
-        }
-    }
-
-    // Starts the copy from another working directory, as play.sh would.
-    pid_t Start(bool withDisplay, const std::string& errorFile, bool withGl = true)
-    {
-        const pid_t pid = fork();
-        if (pid == 0) {
-            if (!withGl) {
-                // Qt's X11 plugin then offers no GL contexts at all.
-                setenv("QT_XCB_GL_INTEGRATION", "none", 1);
-            }
-            if (chdir("/") != 0) {
-                _exit(120);
-            }
-            if (!withDisplay) {
-                unsetenv("DISPLAY");
-                unsetenv("WAYLAND_DISPLAY");
-                unsetenv("QT_QPA_PLATFORM");
-            }
-            if (std::freopen(errorFile.c_str(), "w", stderr) == nullptr) {
-                _exit(121);
-            }
-            const std::string program = (dir_ / "tarvik-solitaire").string();
-            execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-            _exit(122);
-        }
-        return pid;
-    }
-
-    // Exit code, or -1000 when the program did not end within the time.
-    static int WaitFor(pid_t pid, int seconds)
-    {
-        for (int i = 0; i < seconds * 20; ++i) {
-            int status = 0;
-            if (waitpid(pid, &status, WNOHANG) == pid) {
-                return WIFEXITED(status) ? WEXITSTATUS(status) : -2000;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
-        return -1000;
-    }
-
-    // The virtual display of the test machines now and then refuses a
-    // connection: the program then ends at once without its window, by its
-    // own message or by Qt's abort. Such a start is made again (three times
-    // at most); whatever else happens is the program's outcome.
-    bool RefusedByDisplay(int outcome) const
-    {
-        const std::string errors = Read(dir_ / "stderr.txt");
-        return (outcome == 255 && errors.find("RegisterClassEx Failed!") != std::string::npos) ||
-               (outcome == -2000 && errors.find("could not connect to display") != std::string::npos);
-    }
-
-    // Runs the program with a display until it ends; its exit code.
-    int RunToEnd()
-    {
-        int outcome = 0;
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            outcome = WaitFor(Start(true, (dir_ / "stderr.txt").string()), 30);
-            if (!RefusedByDisplay(outcome)) {
-                break;
-            }
-        }
-        return outcome;
-    }
-
-    std::string Read(const fs::path& path) const
-    {
-        std::ifstream file(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
-
-    static std::string DefaultRecords()
-    {
-        std::string records(961, '\0');
-        for (int i = 0; i < 31; ++i) {
-            const char* text = i <= 10 ? "0" : i <= 20 ? "-" : "10000";
-            std::memcpy(&records[static_cast<size_t>(31 * i)], text, std::strlen(text));
-        }
-        return records;
-    }
-
-    fs::path dir_;
-};
-
-// The virtual display of the test machines now and then refuses a connection.
-Display* OpenDisplay()
+std::string DealtOnce()
 {
-    for (int i = 0; i < 20; ++i) {
-        if (Display* display = XOpenDisplay(nullptr)) {
-            return display;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return nullptr;
+    std::string records = DefaultStatsRecords();
+    records[31 * 10] = '1';  // games dealt
+    return records;
 }
 
-// Whether the window has this title and belongs to process `pid` (other
-// tests may show the same window on the same display).
-bool IsProgramWindow(Display* display, Window window, pid_t pid, const char* title)
-{
-    char* name = nullptr;
-    if (!XFetchName(display, window, &name) || name == nullptr) {
+// A program started on a display of its own, so no other test's window
+// covers it (a covered window makes no frames).
+class RunningProgram {
+public:
+    explicit RunningProgram(ProgramFolder& folder) : m_folder(folder) {}
+    ~RunningProgram()
+    {
+        if (m_pid > 0 && !m_ended) {
+            WaitForEnd(m_pid, 0, &m_outcome);
+        }
+        if (m_display != nullptr) {
+            XCloseDisplay(m_display);
+        }
+    }
+
+    // Starts the program, waits for its main menu and presses its Klondike
+    // button; true once the table has replaced the menu under the button.
+    bool StartAndDeal()
+    {
+        if (m_server.Name().empty() || (m_display = OpenTestDisplay(m_server.Name())) == nullptr) {
+            ADD_FAILURE() << "no private display";
+            return false;
+        }
+        StartOptions options;
+        options.display = m_server.Name();
+        options.reportStartup = true;
+        m_pid = m_folder.Start(options);
+        // The GL area is the window under the middle of the main window once
+        // both are mapped.
+        Window frame = 0;
+        Window area = 0;
+        for (int i = 0; i < 300 && (area == 0 || area == frame) && !Ended(); ++i) {
+            Sleep(100);
+            frame = FindProgramWindow(m_display, m_pid);
+            int x = 320;
+            int y = 240;
+            area = frame == 0 ? 0 : InnermostWindowAt(m_display, frame, &x, &y);
+        }
+        if (area == 0 || area == frame) {
+            ADD_FAILURE() << "the window never appeared\n" << m_folder.Errors();
+            return false;
+        }
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(m_display, area, &attributes);
+        const int buttonX = BUTTON_VIEWPORT_X;
+        const int buttonY = BUTTON_VIEWPORT_Y - (FIRST_VIEWPORT_HEIGHT - attributes.height);
+        // The first frame, a main menu, is reported once it is swapped.
+        for (int i = 0; i < 300 && !Ended() && m_folder.Output().find("first frame swapped") == std::string::npos;
+             ++i) {
+            Sleep(100);
+        }
+        const unsigned long menu = PixelAt(m_display, area, buttonX, buttonY);
+        m_frame = frame;
+        m_area = area;
+        ClickAt(m_display, area, buttonX, buttonY);
+        for (int i = 0; i < 150 && !Ended(); ++i) {
+            Sleep(100);
+            if (PixelAt(m_display, area, buttonX, buttonY) != menu) {
+                return true;
+            }
+        }
+        ADD_FAILURE() << "the game was not dealt\n" << m_folder.Errors();
         return false;
     }
-    const bool titled = std::strcmp(name, title) == 0;
-    XFree(name);
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
-    bool owned = false;
-    if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after,
-                           &data) == Success &&
-        data != nullptr) {
-        owned = count == 1 && format == 32 && static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data)) == pid;
-        XFree(data);
-    }
-    return titled && owned;
-}
 
-// The close box as a window manager reports it: WM_DELETE_WINDOW to the
-// program's window with this title.
-bool AskToClose(Display* display, Window window, pid_t pid, const char* title = "Tarvik Solitaire")
-{
-    if (IsProgramWindow(display, window, pid, title)) {
-        XEvent event{};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = window;
-        event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-        event.xclient.data.l[1] = CurrentTime;
-        XSendEvent(display, window, False, NoEventMask, &event);
-        XFlush(display);
-        return true;
-    }
-    Window root = 0, parent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    bool sent = false;
-    if (XQueryTree(display, window, &root, &parent, &children, &count)) {
-        for (unsigned int i = 0; i < count && !sent; ++i) {
-            sent = AskToClose(display, children[i], pid, title);
+    pid_t Pid() const { return m_pid; }
+
+    // Opens the statistics dialog from the keyboard, as a player may: F10
+    // opens the game menu, S picks "&Statistics". True once the dialog is up.
+    bool OpenStatistics()
+    {
+        PressKey(m_display, m_area, "F10");
+        Window menu = 0;
+        for (int i = 0; i < 100 && menu == 0 && !Ended(); ++i) {
+            Sleep(100);
+            menu = FindProgramWindow(m_display, m_pid, nullptr, m_frame);
         }
-        if (children != nullptr) {
-            XFree(children);
+        if (menu == 0) {
+            ADD_FAILURE() << "the menu did not open";
+            return false;
         }
+        // The key counts once the menu has taken the keyboard; until then it
+        // is pressed again.
+        for (int i = 0; i < 100 && !Ended(); ++i) {
+            if (i % 5 == 0) {
+                PressKey(m_display, menu, "s");
+            }
+            Sleep(100);
+            const Window dialog = FindProgramWindow(m_display, m_pid, nullptr, m_frame);
+            if (dialog != 0 && dialog != menu) {
+                return true;
+            }
+        }
+        ADD_FAILURE() << "the dialog did not open";
+        return false;
     }
-    return sent;
-}
+
+    // Ends the X server under the program; the test's own connection to it
+    // goes first, or Xlib would end the test.
+    void KillServer()
+    {
+        if (m_display != nullptr) {
+            XCloseDisplay(m_display);
+            m_display = nullptr;
+        }
+        m_server.Kill();
+    }
+
+    // The exit code, after waiting up to 30 s.
+    int WaitForExit()
+    {
+        if (!m_ended) {
+            WaitForEnd(m_pid, 30, &m_outcome);
+            m_ended = true;
+        }
+        return m_outcome.exitCode;
+    }
+
+private:
+    bool Ended()
+    {
+        if (!m_ended && m_pid > 0) {
+            m_ended = ProcessEnded(m_pid, &m_outcome);
+        }
+        return m_ended;
+    }
+
+    ProgramFolder& m_folder;
+    PrivateDisplay m_server;
+    Display* m_display = nullptr;
+    Window m_frame = 0;
+    Window m_area = 0;
+    pid_t m_pid = -1;
+    bool m_ended = false;
+    RunOutcome m_outcome;
+};
 
 }  // namespace
 
-TEST_F(ProgramRun, MissingPictureStoreEndsWithZeroAndSavesTheDefaults)
+TEST(ProgramRun, MissingPictureStoreEndsWithZeroAndSavesTheDefaults)
 {
-    AddGameFiles(false);
-    EXPECT_EQ(RunToEnd(), 0);
-    EXPECT_EQ(Read(dir_ / "stats.hsf"), DefaultRecords());
+    ProgramFolder program;
+    program.AddGameFiles({"resources.rcc"});
+    EXPECT_EQ(program.RunToEnd().exitCode, 0) << program.Errors();
+    EXPECT_EQ(program.SavedStats(), DefaultStatsRecords());
 }
 
-TEST_F(ProgramRun, MissingPictureStoreSavesWhatWasLoaded)
+TEST(ProgramRun, MissingPictureStoreSavesWhatWasLoaded)
 {
-    AddGameFiles(false);
-    std::string records = DefaultRecords();
+    ProgramFolder program;
+    program.AddGameFiles({"resources.rcc"});
+    std::string records = DefaultStatsRecords();
     std::memcpy(&records[0], "42", 2);
-    std::ofstream(dir_ / "stats.hsf", std::ios::binary) << records;
-    EXPECT_EQ(RunToEnd(), 0);
-    EXPECT_EQ(Read(dir_ / "stats.hsf"), records);
+    std::ofstream(program.Path() / "stats.hsf", std::ios::binary) << records;
+    EXPECT_EQ(program.RunToEnd().exitCode, 0) << program.Errors();
+    EXPECT_EQ(program.SavedStats(), records);
 }
 
-TEST_F(ProgramRun, NoDisplayReportsBothMessagesAndEndsWithMinusOne)
+TEST(ProgramRun, NoDisplayReportsBothMessagesAndEndsWithMinusOne)
 {
-    AddGameFiles(true);
-    const pid_t pid = Start(false, (dir_ / "stderr.txt").string());
-    EXPECT_EQ(WaitFor(pid, 30), 255);
-    const std::string errors = Read(dir_ / "stderr.txt");
+    ProgramFolder program;
+    program.AddGameFiles();
+    StartOptions options;
+    options.withDisplay = false;
+    RunOutcome outcome;
+    WaitForEnd(program.Start(options), 30, &outcome);
+    EXPECT_EQ(outcome.exitCode, 255);
+    const std::string errors = program.Errors();
     const size_t first = errors.find("RegisterClassEx Failed!");
     const size_t second = errors.find("Error Registering Window Class!");
     ASSERT_NE(first, std::string::npos) << errors;
     ASSERT_NE(second, std::string::npos) << errors;
     EXPECT_LT(first, second);
-    EXPECT_FALSE(fs::exists(dir_ / "stats.hsf"));
+    EXPECT_FALSE(fs::exists(program.Path() / "stats.hsf"));
 }
 
-TEST_F(ProgramRun, CloseBoxEndsWithZeroAndSaves)
+TEST(ProgramRun, CloseBoxEndsWithZeroAndSaves)
 {
-    AddGameFiles(true);
-    Display* display = OpenDisplay();
-    ASSERT_NE(display, nullptr);
-    bool sent = false;
-    int outcome = -1;
-    for (int attempt = 0; attempt < 3 && !sent; ++attempt) {
-        const pid_t pid = Start(true, (dir_ / "stderr.txt").string());
-        bool ended = false;
-        for (int i = 0; i < 200 && !sent && !ended; ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-            sent = AskToClose(display, DefaultRootWindow(display), pid);
-            int status = 0;
-            ended = !sent && waitpid(pid, &status, WNOHANG) == pid;
-            if (ended) {
-                outcome = WIFEXITED(status) ? WEXITSTATUS(status) : -2000;
-            }
-        }
-        if (!ended) {
-            outcome = WaitFor(pid, 30);
-        }
-        if (!RefusedByDisplay(outcome)) {
-            break;
-        }
-    }
-    XCloseDisplay(display);
-    EXPECT_TRUE(sent) << "the window never appeared";
-    EXPECT_EQ(outcome, 0);
-    EXPECT_EQ(Read(dir_ / "stats.hsf"), DefaultRecords());
+    ProgramFolder program;
+    program.AddGameFiles();
+    const RunOutcome outcome = program.RunAndClose();
+    EXPECT_TRUE(outcome.windowShown) << program.Errors();
+    EXPECT_EQ(outcome.exitCode, 0) << program.Errors();
+    EXPECT_EQ(program.SavedStats(), DefaultStatsRecords());
 }
 
-TEST_F(ProgramRun, NoGlContextReportsTheWindowAndEndsWithZero)
+TEST(ProgramRun, NoGlContextReportsTheWindowAndEndsWithZero)
 {
-    AddGameFiles(true);
-    Display* display = OpenDisplay();
+    ProgramFolder program;
+    program.AddGameFiles();
+    Display* display = OpenTestDisplay();
     ASSERT_NE(display, nullptr);
     bool answered = false;
-    int outcome = -1;
+    RunOutcome outcome;
     for (int attempt = 0; attempt < 3 && !answered; ++attempt) {
-        const pid_t pid = Start(true, (dir_ / "stderr.txt").string(), false);
-        for (int i = 0; i < 200 && !answered; ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-            answered = AskToClose(display, DefaultRootWindow(display), pid, "Error");
+        StartOptions options;
+        options.withGl = false;
+        const pid_t pid = program.Start(options);
+        bool ended = false;
+        for (int i = 0; i < 200 && !answered && !ended; ++i) {
+            Sleep(100);
+            if (const Window box = FindProgramWindow(display, pid, "Error")) {
+                AskToClose(display, box);
+                answered = true;
+            }
+            ended = !answered && ProcessEnded(pid, &outcome);
         }
-        outcome = WaitFor(pid, 30);
-        if (!RefusedByDisplay(outcome)) {
+        if (!ended) {
+            WaitForEnd(pid, 30, &outcome);
+        }
+        if (!program.RefusedByDisplay(outcome)) {
             break;
         }
     }
     XCloseDisplay(display);
     EXPECT_TRUE(answered) << "no error box";
-    EXPECT_EQ(outcome, 0);
-    EXPECT_FALSE(fs::exists(dir_ / "stats.hsf"));
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_FALSE(fs::exists(program.Path() / "stats.hsf"));
+}
+
+// The signals a logout, a shutdown or a terminal sends end the program as its
+// close box does: the dealt game is in stats.hsf and the exit code is 0.
+class EndingSignal : public ::testing::TestWithParam<int> {};
+
+TEST_P(EndingSignal, SavesTheDealtGameAndEndsWithZero)
+{
+    ProgramFolder program;
+    program.AddGameFiles();
+    RunningProgram run(program);
+    ASSERT_TRUE(run.StartAndDeal());
+    ASSERT_FALSE(fs::exists(program.Path() / "stats.hsf")) << "saved before the end";
+    kill(run.Pid(), GetParam());
+    EXPECT_EQ(run.WaitForExit(), 0) << program.Errors();
+    EXPECT_EQ(program.SavedStats(), DealtOnce());
+}
+
+INSTANTIATE_TEST_SUITE_P(TermHupInt, EndingSignal, ::testing::Values(SIGTERM, SIGHUP, SIGINT));
+
+// The signal arrives inside the dialog's own loop: the dialog closes, then the
+// program saves and ends as above.
+TEST(EndingSignalWithADialogOpen, ClosesItSavesTheDealtGameAndEndsWithZero)
+{
+    ProgramFolder program;
+    program.AddGameFiles();
+    RunningProgram run(program);
+    ASSERT_TRUE(run.StartAndDeal());
+    ASSERT_TRUE(run.OpenStatistics());
+    kill(run.Pid(), SIGTERM);
+    EXPECT_EQ(run.WaitForExit(), 0) << program.Errors();
+    EXPECT_EQ(program.SavedStats(), DealtOnce());
+}
+
+// Qt ends the process itself when the X connection breaks (exit code 1); the
+// statistics are saved on the way out all the same.
+TEST(EndingXServerGone, SavesTheDealtGame)
+{
+    ProgramFolder program;
+    program.AddGameFiles();
+    RunningProgram run(program);
+    ASSERT_TRUE(run.StartAndDeal());
+    run.KillServer();
+    EXPECT_EQ(run.WaitForExit(), 1) << program.Errors();
+    EXPECT_NE(program.Errors().find("The X11 connection broke"), std::string::npos) << program.Errors();
+    EXPECT_EQ(program.SavedStats(), DealtOnce());
 }

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "bad_files.h"
-#include "program_run.h"
+#include "support/program_process.h"
 
 namespace fs = std::filesystem;
 

@@ -39,5 +39,13 @@ void QtPlatformSetDocumentsRecordedOnly(bool on);
 // The absolute address last given to the desktop (or recorded), empty if none.
 QString QtPlatformLastDocument();
 
+// Follows whether the top-level window is wholly covered by other windows
+// (null stops). The window system says so only when asked, and Qt does not ask
+// for its own windows; where it cannot tell (not X11, a compositing desktop)
+// the window never counts as covered.
+void QtPlatformWatchCovering(QWindow* topLevel);
+// True while the watched window is wholly covered.
+bool QtPlatformWindowCovered();
+
 // 1 when a display can be reached, so Qt can start without aborting; else 0.
 int QtPlatformDisplayAvailable();
