@@ -100,7 +100,8 @@ for target in "${TARGETS[@]}"; do
 done
 for pid in "${pids[@]}"; do wait "$pid"; done
 
-# Qt and libpng warn of every damaged input; the fuzzers look for faults, not warnings.
+# Qt and libpng warn of every damaged input (libpng's own lines are dropped
+# below); the fuzzers look for faults, not warnings.
 export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="*.debug=false;*.warning=false"
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
@@ -117,6 +118,14 @@ for form in "default:" "zlib:--compress-algo zlib --threshold 0" "plain:--no-com
     QT_RCC_SOURCE_DATE_OVERRIDE=1 "$RCC" --binary ${form#*:} -o "$SEEDS/store-packed/${form%%:*}.rcc" \
         "$SEEDS/store/pictures.qrc"
 done
+# A regression seed: a version 3 header naming a packing Qt does not know
+# once passed the check, though Qt refuses it.
+cp "$SEEDS/store-packed/default.rcc" "$SEEDS/store-packed/unknown-packing.rcc"
+printf '\x08' | dd of="$SEEDS/store-packed/unknown-packing.rcc" bs=1 seek=23 conv=notrunc status=none
+
+# A failing input is kept here, to be added to tests/fuzz/regressions/TARGET once fixed.
+FINDINGS=$PWD/$OUT/findings
+mkdir -p "$FINDINGS"
 
 seeds_of() {
     case "$1" in
@@ -134,8 +143,9 @@ for target in "${TARGETS[@]}"; do
     [ -d "tests/fuzz/regressions/$target" ] && extra=("$PWD/tests/fuzz/regressions/$target")
     seeds=$(seeds_of "$target")
     (cd "$WORK" && LLVM_PROFILE_FILE="$WORK/$target.profraw" "$OLDPWD/$OUT/${target}_fuzz" \
-        "${OWN_LIMIT[$target]:-${LIMIT[@]}}" -max_len="$(max_len "$target")" -timeout=60 -print_final_stats=1 \
-        "$WORK/$target" "$seeds" "${extra[@]}")
+        "${OWN_LIMIT[$target]:-${LIMIT[@]}}" -max_len="$(max_len "$target")" -timeout=60 \
+        -print_final_stats=1 -artifact_prefix="$FINDINGS/" "$WORK/$target" "$seeds" "${extra[@]}" 2>&1) |
+        sed -u '/^libpng /d'
     if command -v llvm-profdata-14 > /dev/null && [ -f "$WORK/$target.profraw" ]; then
         llvm-profdata-14 merge -sparse "$WORK/$target.profraw" -o "$WORK/$target.profdata"
         # shellcheck disable=SC2046

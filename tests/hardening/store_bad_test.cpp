@@ -207,6 +207,7 @@ TEST_F(BadStore, OffsetsPointingOutsideAreRefused)
         {"root on the first file node", 8, static_cast<uint32_t>(tree + 2 * 22)},
         {"root's children start at the root", tree + 10, 0},
         {"folder holding itself", tree + 22 + 10, 1},
+        {"version 3 flags naming an unknown packing", 20, 0x08},
     };
     for (const Damage& damage : damages) {
         SCOPED_TRACE(damage.what);

@@ -155,6 +155,10 @@ int IsWholePictureStore(const uint8_t* bytes, uint64_t size)
     if (version < 1 || version > 3 || (version == 3 && size < 24)) {
         return 0;
     }
+    // From version 3 the header names the packings used; Qt refuses any other.
+    if (version == 3 && (Big32(bytes + 20) & ~uint32_t(NODE_ZLIB | NODE_ZSTD)) != 0) {
+        return 0;
+    }
     const StoreLayout layout{bytes, size, Big32(bytes + 8), Big32(bytes + 12), Big32(bytes + 16),
                              version >= 2 ? 22u : 14u};
     return TreeInside(layout) ? 1 : 0;
