@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include "fuzz_folder.h"
+#include "outcome_counters.h"
 #include "gfx/texture_pixels.h"
 #include "platform/platform.h"
 
@@ -36,6 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     int width = 0, height = 0;
     if (!SysPictureSize(PICTURE, &width, &height)) {
+        MarkPicture(PICTURE, 0, 0, false);
         return 0;
     }
     if (width <= 0 || height <= 0) {
@@ -44,7 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int textureWidth = TextureDimension(width, LARGEST_TEXTURE);
     const int textureHeight = TextureDimension(height, LARGEST_TEXTURE);
     SysImage image;
-    if (!SysDecodePicture(PICTURE, textureWidth, textureHeight, &image)) {
+    const bool decoded = SysDecodePicture(PICTURE, textureWidth, textureHeight, &image);
+    MarkPicture(PICTURE, width, height, decoded);
+    if (!decoded) {
         return 0;
     }
     if (image.width != textureWidth || image.height != textureHeight ||

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "fuzz_folder.h"
+#include "outcome_counters.h"
 #include "gfx/texture_pixels.h"
 #include "platform/platform.h"
 #include "platform/qt/pictures_qt.h"
@@ -33,7 +34,10 @@ void DecodeAsTexture(int id)
     const int textureWidth = TextureDimension(width, LARGEST_TEXTURE);
     const int textureHeight = TextureDimension(height, LARGEST_TEXTURE);
     SysImage image;
-    if (textureWidth <= 0 || textureHeight <= 0 || !SysDecodePicture(path, textureWidth, textureHeight, &image)) {
+    const bool decoded =
+        textureWidth > 0 && textureHeight > 0 && SysDecodePicture(path, textureWidth, textureHeight, &image);
+    MarkPicture(path, width, height, decoded);
+    if (!decoded) {
         return;
     }
     if (image.width != textureWidth || image.height != textureHeight ||
