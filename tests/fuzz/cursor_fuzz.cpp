@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "outcome_counters.h"
 #include "platform/qt/qt_cursor_file.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
@@ -27,7 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     file.open(QIODevice::ReadOnly);
     QImage picture;
     int hotX = -1, hotY = -1;
-    if (DecodeCursorFile(&file, &picture, &hotX, &hotY)) {
+    const int decoded = DecodeCursorFile(&file, &picture, &hotX, &hotY);
+    MarkOutcome(0, static_cast<uint32_t>(picture.format()) * 2 + static_cast<uint32_t>(decoded));
+    MarkOutcome(1, static_cast<uint32_t>(picture.width() * 64 + picture.height()));
+    if (decoded) {
         // A loaded shape has pixels, and its hot spot is two 16-bit values.
         if (picture.isNull() || picture.width() <= 0 || hotX < 0 || hotX > 0xFFFF || hotY < 0 || hotY > 0xFFFF) {
             __builtin_trap();
