@@ -72,7 +72,7 @@ int IsPlayableWave(const uint8_t* bytes, size_t size)
             // The samples come after their format, as players read them.
             return format.blockBytes != 0 && length >= format.blockBytes ? 1 : 0;
         }
-        // Chunks are padded to an even length; a pad byte missing at the end is no harm.
+        // Chunks are padded to an even length.
         at += 8 + size_t(length) + (length & 1);
         if (at > size) {
             return 0;
