@@ -233,8 +233,9 @@ TEST_F(BadStore, EntryClaimingAHugeUnpackedSizeIsRefused)
 
 // A store of known bytes, damaged in its header, names and tree: every value
 // of the tree offset's last byte, every byte in turn set to values that move
-// offsets and flip flags and counts, then random bytes four at a time. Each is refused or, when it opens, every picture reads
-// and decodes without touching memory outside it.
+// offsets and flip flags and counts, then random bytes four at a time. Each
+// is refused or, when it opens, every picture reads and decodes without
+// touching memory outside it.
 TEST_F(BadStore, ScrambledTablesNeverReadOutside)
 {
     const std::string known = KnownStore();
