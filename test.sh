@@ -3,7 +3,8 @@
 #   1. the whole suite (rules, store, textures, text, scene, window, tools,
 #      bad files, input storm) under Xvfb with Mesa's software renderer;
 #   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. a bounded run of the statistics-file fuzzer.
+#   3. a bounded run of each fuzzer (statistics file, picture store, background
+#      pictures, cursors, wave check).
 # TARVIK_QUICK=1 runs step 1 only.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -12,8 +13,11 @@ cd "$(dirname "$0")"
 steps=1
 if [ "${TARVIK_QUICK:-0}" != 1 ]; then
     ./scripts/sanitize.sh "$@"
-    ./scripts/fuzz.sh 20000 > build-fuzz.log 2>&1 || { tail -40 build-fuzz.log; exit 1; }
-    grep -E "^Done [0-9]+ runs" build-fuzz.log
+    # The picture fuzzers decode a few hundred inputs a second, the others thousands.
+    ./scripts/fuzz.sh 20000 stats wave cursor store:2000 background:4000 > build-fuzz.log 2>&1 ||
+        { tail -40 build-fuzz.log; exit 1; }
+    grep -E "^(=== |Done [0-9]+ runs)" build-fuzz.log
+    [ "$(grep -cE "^Done [0-9]+ runs" build-fuzz.log)" -eq 5 ] || { echo "a fuzzer did not finish"; exit 1; }
     steps=3
 fi
 # Every step above stops the script on its first failure.

@@ -10,6 +10,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "fuzz_folder.h"
 #include "scores/high_score.h"
 #include "scores/stats_store.h"
 
@@ -54,22 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size > 4096) {
         return 0;
     }
-    static bool inFolder = false;
-    if (!inFolder) {
-        char folder[] = "/tmp/tarvik-fuzz-XXXXXX";
-        if (mkdtemp(folder) == nullptr || chdir(folder) != 0) {
-            return 0;
-        }
-        inFolder = true;
-    }
-    FILE* file = std::fopen(STATS_FILE_NAME, "wb");
-    if (!file) {
+    if (!EnterFuzzFolder() || !WriteInput(STATS_FILE_NAME, data, size)) {
         return 0;
     }
-    if (size > 0) {
-        std::fwrite(data, 1, size, file);
-    }
-    std::fclose(file);
 
     std::memset(&g_stats, 0, sizeof g_stats);
     LoadStats();

@@ -107,10 +107,21 @@ TEST_F(BadFolder, StoreCutOrGarbageEndsTheStartWithTheStatsSaved)
 {
     program.AddGameFiles({"resources.rcc"});
     const std::string store = ReadBytes(GAME_DIR / "resources.rcc");
+    // The tree offset (big-endian at byte 8) moved 160 bytes on, as a last
+    // byte of 0x15 changed to 0xb5: the root then reads from inside a file node.
+    std::string moved = store;
+    uint32_t tree = 0;
+    for (int i = 0; i < 4; ++i) {
+        tree = tree << 8 | static_cast<uint8_t>(store[8 + i]);
+    }
+    for (int i = 0; i < 4; ++i) {
+        moved[8 + i] = static_cast<char>((tree + 160) >> (24 - 8 * i));
+    }
     const std::pair<const char*, std::string> stores[] = {
         {"empty", ""},
         {"cut in the tree", store.substr(0, store.size() - 100)},
         {"garbage", RandomBytes(store.size(), 45)},
+        {"tree offset 160 bytes on", moved},
     };
     for (const auto& [what, bytes] : stores) {
         SCOPED_TRACE(what);

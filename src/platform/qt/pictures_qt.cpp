@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/qt/pictures_qt.h"
 
 namespace {
 // The registered bundle's bytes: Qt reads them in place until unregistered.
@@ -91,14 +92,19 @@ bool DataInside(const StoreLayout& s, uint32_t offset, uint16_t flags)
 }
 
 // Walks every node reachable from the root, each once, checking its name, its
-// children's range or its data.
+// children's range or its data. Qt reads the root's child count and first
+// child whatever its flags say, so the root must be a folder. Qt's binary
+// search of a folder's names stays inside the folder's range whatever order
+// the hashes are in (a name out of order is only not found), so the order is
+// not checked. Children lie after their folder, as rcc lays the tree out
+// breadth first: no folder can hold itself or one of the folders above it.
 bool TreeInside(const StoreLayout& s)
 {
     if (s.tree > s.size) {
         return false;
     }
     const uint64_t nodeCount = (s.size - s.tree) / s.nodeSize;
-    if (nodeCount == 0) {
+    if (nodeCount == 0 || !(Big16(s.bytes + s.tree + 4) & NODE_FOLDER)) {
         return false;
     }
     std::vector<bool> seen(nodeCount, false);
@@ -121,7 +127,10 @@ bool TreeInside(const StoreLayout& s)
         }
         const uint64_t count = Big32(p + 6);
         const uint64_t first = Big32(p + 10);
-        if (first > nodeCount || count > nodeCount - first) {
+        if (count == 0) {
+            continue;
+        }
+        if (first <= node || first > nodeCount || count > nodeCount - first) {
             return false;
         }
         for (uint64_t child = first; child < first + count; ++child) {
@@ -133,25 +142,29 @@ bool TreeInside(const StoreLayout& s)
     }
     return true;
 }
+}  // namespace
 
 // Header: "qres", version 1 to 3, then the offsets of tree, data and names
 // (and from version 3 a word of flags).
-bool IsWholeStore(const QByteArray& file)
+int IsWholePictureStore(const uint8_t* bytes, uint64_t size)
 {
-    const auto* bytes = reinterpret_cast<const uint8_t*>(file.constData());
-    const uint64_t size = static_cast<uint64_t>(file.size());
-    if (size < 20 || std::memcmp(bytes, "qres", 4) != 0) {
-        return false;
+    if (!bytes || size < 20 || std::memcmp(bytes, "qres", 4) != 0) {
+        return 0;
     }
     const uint32_t version = Big32(bytes + 4);
     if (version < 1 || version > 3 || (version == 3 && size < 24)) {
-        return false;
+        return 0;
+    }
+    // From version 3 the header names the packings used; Qt refuses any other.
+    if (version == 3 && (Big32(bytes + 20) & ~uint32_t(NODE_ZLIB | NODE_ZSTD)) != 0) {
+        return 0;
     }
     const StoreLayout layout{bytes, size, Big32(bytes + 8), Big32(bytes + 12), Big32(bytes + 16),
                              version >= 2 ? 22u : 14u};
-    return TreeInside(layout);
+    return TreeInside(layout) ? 1 : 0;
 }
 
+namespace {
 QString PathName(const char* path)
 {
     return QString::fromLocal8Bit(path);
@@ -170,7 +183,8 @@ int SysOpenPictureStore(const char* path)
         return 0;
     }
     QByteArray bytes = file.readAll();
-    if (!IsWholeStore(bytes)) {
+    if (!IsWholePictureStore(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                             static_cast<uint64_t>(bytes.size()))) {
         return 0;
     }
     if (!QResource::registerResource(reinterpret_cast<const uchar*>(bytes.constData()))) {

@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "platform/platform.h"
+#include "platform/qt/qt_cursor_file.h"
 #include "platform/qt/qt_platform.h"
 
 namespace {
@@ -50,6 +51,28 @@ intptr_t QtPlatformCurrentCursor()
     return g_current;
 }
 
+int DecodeCursorFile(QIODevice* file, QImage* picture, int* hotX, int* hotY)
+{
+    if (file == nullptr || picture == nullptr || hotX == nullptr || hotY == nullptr) {
+        return 0;
+    }
+    const QByteArray header = file->read(CURSOR_HEADER_SIZE);
+    // Reserved 0, then type 2 (cursor) and at least one entry.
+    if (header.size() < CURSOR_HEADER_SIZE || ReadLittle16(header, 0) != 0 || ReadLittle16(header, 2) != 2 ||
+        ReadLittle16(header, 4) == 0 || !file->seek(0)) {
+        return 0;
+    }
+    QImageReader reader(file, "ico");
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        return 0;
+    }
+    *picture = image;
+    *hotX = ReadLittle16(header, 10);
+    *hotY = ReadLittle16(header, 12);
+    return 1;
+}
+
 SysCursor SysLoadCursorFile(const char* path)
 {
     if (path == nullptr || g_cursorCount == CURSOR_CAPACITY) {
@@ -60,20 +83,11 @@ SysCursor SysLoadCursorFile(const char* path)
     if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) {
         return 0;
     }
-    const QByteArray header = file.read(CURSOR_HEADER_SIZE);
-    // Reserved 0, then type 2 (cursor) and at least one entry.
-    if (header.size() < CURSOR_HEADER_SIZE || ReadLittle16(header, 0) != 0 || ReadLittle16(header, 2) != 2 ||
-        ReadLittle16(header, 4) == 0) {
+    QImage image;
+    int hotX = 0, hotY = 0;
+    if (!DecodeCursorFile(&file, &image, &hotX, &hotY)) {
         return 0;
     }
-    file.seek(0);
-    QImageReader reader(&file, "ico");
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        return 0;
-    }
-    const int hotX = ReadLittle16(header, 10);
-    const int hotY = ReadLittle16(header, 12);
     g_cursors[g_cursorCount] = new QCursor(QPixmap::fromImage(image), hotX, hotY);
     ++g_cursorCount;
     return g_cursorCount;

@@ -30,7 +30,7 @@ void QtPlatformSetTick(uint32_t ms);
 void QtPlatformSetTime(int64_t seconds);  // second of the minute = seconds % 60
 
 // Sounds started by SysPlaySoundAsync since the program began (a play request
-// that found its file counts, whether or not an audio device exists).
+// whose file passed the wave check counts, whether or not an audio device exists).
 int QtPlatformSoundsStarted();
 
 // While on, SysOpenDocument only records the address instead of asking the
