@@ -56,10 +56,10 @@ void DrawRule(QPainter& p, QPointF a, QPointF b)
 }
 
 // The height of the names on the buttons (descenders included): at most 60,
-// and small enough for the widest name to fit in 420 of the 500 units.
+// and small enough for the widest name to fit in 450 of the 500 units.
 double ButtonTextHeight()
 {
-    constexpr double MAX_HEIGHT = 60.0, MAX_WIDTH = 420.0;
+    constexpr double MAX_HEIGHT = 60.0, MAX_WIDTH = 450.0;
     double height = MAX_HEIGHT;
     for (const char* name : GAME_NAMES) {
         const double width = TextPath(name, "Liberation Serif", QPointF(0, 0), MAX_HEIGHT, 0.0, "Kg").boundingRect().width();
