@@ -2,10 +2,12 @@
 // columns on each cloth, at 640 x 480 and at 1920 x 1080. Each picture is
 // sampled as the program's textures are: linear filtering of the four nearest
 // texels, no mipmaps, repeat wrapping, and the alpha test passing alpha above
-// 0.1 after filtering, so fringes and shimmer look as they will on screen.
+// 0.1 after filtering, with the colour key applied by the program's own rule,
+// so fringes and shimmer look as they will on screen.
 #include "onscreen_sheet.h"
 
 #include "art.h"
+#include "gfx/texture_pixels.h"
 
 #include <QDir>
 #include <QImage>
@@ -22,7 +24,8 @@ constexpr double TAN_HALF_FOV = 0.41421356;  // 45 degrees vertical field of vie
 constexpr double CARD_DEPTH = 25.0, CLOTH_DEPTH = 26.0;
 constexpr double FAN_STEP = 0.5;
 
-// A picture as the loader makes its texture: the key's texels get alpha 0.
+// A picture as the loader makes its texture (its sizes are already powers of
+// two): keyed by the program's colour key.
 struct Texture {
     int w = 0, h = 0;
     std::vector<float> rgba;  // 4 floats a texel, rows top to bottom
@@ -31,20 +34,15 @@ struct Texture {
 Texture Load(const QString& path, bool keyOn, QRgb key)
 {
     Texture t;
-    const QImage img = QImage(path).convertToFormat(QImage::Format_RGB32);
+    const QImage img = QImage(path).convertToFormat(QImage::Format_RGBA8888);
     if (img.isNull()) return t;
-    t.w = img.width();
-    t.h = img.height();
-    t.rgba.resize(size_t(t.w) * size_t(t.h) * 4);
+    SysImage texels;
+    texels.width = t.w = img.width();
+    texels.height = t.h = img.height();
     for (int y = 0; y < t.h; ++y)
-        for (int x = 0; x < t.w; ++x) {
-            const QRgb c = img.pixel(x, y);
-            float* o = &t.rgba[(size_t(y) * size_t(t.w) + size_t(x)) * 4];
-            o[0] = float(qRed(c));
-            o[1] = float(qGreen(c));
-            o[2] = float(qBlue(c));
-            o[3] = keyOn && (c & 0xffffffu) == key ? 0.0f : 255.0f;
-        }
+        texels.rgba.insert(texels.rgba.end(), img.constScanLine(y), img.constScanLine(y) + 4 * t.w);
+    ApplyColourKey(&texels, keyOn ? 1 : 0, qRed(key), qGreen(key), qBlue(key));
+    t.rgba.assign(texels.rgba.begin(), texels.rgba.end());
     return t;
 }
 
