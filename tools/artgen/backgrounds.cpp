@@ -102,7 +102,7 @@ QImage Walnut()
         // Broad planks of nearly one tone and a faint grain: the cards lie on
         // it, so nothing behind them may be busier than they are.
         const double tone = 0.95 + 0.1 * Hash(plank, 0, 23);
-        const double seam = inPlank < 0.015 || inPlank > 0.985 ? 0.8 : 1.0;
+        const double seam = inPlank < 0.012 || inPlank > 0.988 ? 0.88 : 1.0;
         const double t = tone * seam * (0.9 + 0.08 * grain + 0.04 * fine);
         r = 104 * t;
         g = 66 * t;
@@ -147,9 +147,9 @@ QImage Slate()
         const double vein = std::exp(-std::pow((std::sin((u * 4 + v * 3) * 3.0 + layer * 9.0)) * 5.0, 2.0));
         const double grit = Noise(u * 500, v * 250, 57) - 0.5;
         const double t = 0.8 + 0.35 * layer + 0.05 * grit;
-        r = 66 * t + 9 * vein;
-        g = 72 * t + 9 * vein;
-        b = 80 * t + 10 * vein;
+        r = 66 * t + 6 * vein;
+        g = 72 * t + 6 * vein;
+        b = 80 * t + 7 * vein;
     });
 }
 
