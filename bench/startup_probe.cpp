@@ -6,7 +6,9 @@
 //   startup_probe PROGRAM RUNS [SETTLE_MS]
 // With SETTLE_MS the program is left running that long after its first frame
 // (on the main menu), its resident memory read from /proc and then it is
-// ended; without, it ends itself after the first frame.
+// ended; without, it ends itself after the first frame. The settled reading
+// also gives the private memory, Private_Clean + Private_Dirty of
+// /proc/PID/smaps_rollup: the pages no other process shares.
 // Prints one line per run and the medians; the CPU time is the whole run's
 // (all threads, the renderer's included), which the machine's load hardly moves.
 
@@ -37,7 +39,7 @@ double MonotonicMs()
 
 struct Run {
     double entry = -1, mapped = -1, exposed = -1, cleared = -1, firstFrame = -1;
-    long rssAtFirstFrame = -1, rssSettled = -1;
+    long rssAtFirstFrame = -1, rssSettled = -1, privateSettled = -1;
     double cpu = -1;  // user + system time of the whole run, all threads
 };
 
@@ -51,6 +53,19 @@ long ResidentKilobytesOf(pid_t pid)
         }
     }
     return -1;
+}
+
+long PrivateKilobytesOf(pid_t pid)
+{
+    std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
+    std::string line;
+    long total = -1;
+    while (std::getline(rollup, line)) {
+        if (line.rfind("Private_Clean:", 0) == 0 || line.rfind("Private_Dirty:", 0) == 0) {
+            total = std::max(total, 0L) + std::strtol(line.c_str() + 14, nullptr, 10);
+        }
+    }
+    return total;
 }
 
 // "startup: WHAT at T ms (monotonic), ..., VmRSS N kB": T relative to launch.
@@ -126,6 +141,7 @@ bool StartRun(Display* display, const char* program, int settleMs, Run* run)
         }
         if (settleUntil > 0 && MonotonicMs() >= settleUntil) {
             run->rssSettled = ResidentKilobytesOf(child);
+            run->privateSettled = PrivateKilobytesOf(child);
             kill(child, SIGTERM);
             settleUntil = -1;
         }
@@ -165,7 +181,7 @@ int main(int argc, char** argv)
         return 1;
     }
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
-    std::vector<double> entry, mapped, exposed, cleared, frame, rssFrame, rssSettled, cpu;
+    std::vector<double> entry, mapped, exposed, cleared, frame, rssFrame, rssSettled, privateSettled, cpu;
     for (int i = 0; i < runs; ++i) {
         Run run;
         if (!StartRun(display, argv[1], settleMs, &run)) {
@@ -177,8 +193,9 @@ int main(int argc, char** argv)
                     i + 1, run.entry, run.mapped, run.exposed, run.cleared, run.firstFrame, run.rssAtFirstFrame,
                     run.cpu);
         if (settleMs > 0) {
-            std::printf(", VmRSS after %d ms %ld kB", settleMs, run.rssSettled);
+            std::printf(", VmRSS after %d ms %ld kB, private %ld kB", settleMs, run.rssSettled, run.privateSettled);
             rssSettled.push_back(static_cast<double>(run.rssSettled));
+            privateSettled.push_back(static_cast<double>(run.privateSettled));
         }
         std::printf("\n");
         entry.push_back(run.entry);
@@ -194,7 +211,7 @@ int main(int argc, char** argv)
                 Median(entry), Median(mapped), Median(exposed), Median(cleared), Median(frame), Median(rssFrame),
                 Median(cpu));
     if (settleMs > 0) {
-        std::printf(", VmRSS settled %.0f kB", Median(rssSettled));
+        std::printf(", VmRSS settled %.0f kB, private settled %.0f kB", Median(rssSettled), Median(privateSettled));
     }
     std::printf("\n");
     XCloseDisplay(display);

@@ -8,7 +8,7 @@ PACKAGES=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-multimedia-dev
     libgl-dev libglu1-mesa-dev libgl1-mesa-dri
-    fonts-liberation2 xdg-utils
+    fonts-liberation2 fonts-liberation xdg-utils
     libgtest-dev libbenchmark-dev
     xvfb xauth
     clang libclang-rt-14-dev llvm

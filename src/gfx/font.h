@@ -6,8 +6,9 @@
 
 extern uint32_t g_fontListBase;  // first of 256 lists; list + c draws code c (0..254)
 
-// Builds the 256 lists (code 255 stays empty). Needs a current GL context.
-// 1 on success; 0 leaves the lists empty.
+// Reserves the 256 lists (code 255 stays empty); each code's list is compiled
+// the first time a text uses it. Needs a current GL context. 1 when a face is
+// there; 0 leaves the lists empty.
 int BuildFont();
 // Formats printf-style into 256 bytes and draws it at the current model-view
 // position with whatever texture is bound. A null format draws nothing.

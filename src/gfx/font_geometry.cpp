@@ -90,21 +90,44 @@ void TessellateContours(const std::vector<std::vector<float>>& contours, std::ve
     triangles->resize(triangles->size() - triangles->size() % 6);
 }
 
-const std::vector<GlyphGeometry>* FontGeometry()
+namespace {
+struct GlyphStore {
+    std::vector<GlyphGeometry> glyphs = std::vector<GlyphGeometry>(FONT_GLYPH_COUNT);
+    std::vector<bool> made = std::vector<bool>(FONT_GLYPH_COUNT, false);
+};
+
+GlyphStore& Glyphs()
 {
-    static std::vector<GlyphGeometry> glyphs;
-    if (!glyphs.empty()) {
-        return &glyphs;
+    static GlyphStore store;
+    return store;
+}
+}  // namespace
+
+const GlyphGeometry* GlyphOf(int code)
+{
+    if (code < 0 || code >= FONT_GLYPH_COUNT) {
+        return nullptr;
     }
-    std::vector<GlyphGeometry> made(FONT_GLYPH_COUNT);
-    SysGlyphOutline outline;
-    for (int code = 0; code < FONT_GLYPH_COUNT; ++code) {
+    GlyphStore& store = Glyphs();
+    const size_t i = static_cast<size_t>(code);
+    if (!store.made[i]) {
+        SysGlyphOutline outline;
         if (!SysGetGlyphOutline(code, GLYPH_DEVIATION, &outline)) {
             return nullptr;
         }
-        made[static_cast<size_t>(code)].advance = outline.advance;
-        TessellateContours(outline.contours, &made[static_cast<size_t>(code)].triangles);
+        store.glyphs[i].advance = outline.advance;
+        TessellateContours(outline.contours, &store.glyphs[i].triangles);
+        store.made[i] = true;
     }
-    glyphs = std::move(made);
-    return &glyphs;
+    return &store.glyphs[i];
+}
+
+const std::vector<GlyphGeometry>* FontGeometry()
+{
+    for (int code = 0; code < FONT_GLYPH_COUNT; ++code) {
+        if (!GlyphOf(code)) {
+            return nullptr;
+        }
+    }
+    return &Glyphs().glyphs;
 }

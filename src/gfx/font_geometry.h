@@ -18,6 +18,9 @@ struct GlyphGeometry {
 // Triangles of closed contours (x0, y0, x1, y1, ... each) filled by the
 // nonzero winding rule, appended to *triangles.
 void TessellateContours(const std::vector<std::vector<float>>& contours, std::vector<float>* triangles);
-// The glyphs of codes 0..254, made on the first call and kept; nullptr when
-// no face is available (then a later call tries again).
+// The glyph of one code 0..254, made on the first ask and kept; nullptr for
+// other codes and when no face is available (then a later ask tries again).
+const GlyphGeometry* GlyphOf(int code);
+// All the glyphs of codes 0..254, made as GlyphOf makes them; nullptr when no
+// face is available.
 const std::vector<GlyphGeometry>* FontGeometry();

@@ -1,11 +1,12 @@
 // Renders what a player sees, off the real window, into PNG files at
-// 640 x 480: the main menu, each game just dealt, a drag, the win screen.
-// Run from the game folder: tarvik-screenshots OUTDIR
+// 640 x 480 (or the size given): the main menu, each game just dealt, a drag,
+// the win screen. Run from the game folder: tarvik-screenshots OUTDIR [W H]
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -24,8 +25,8 @@
 
 namespace {
 
-constexpr int WIDTH = 640;
-constexpr int HEIGHT = 480;
+int WIDTH = 640;
+int HEIGHT = 480;
 
 std::string g_outDir;
 int g_failures = 0;
@@ -80,9 +81,17 @@ void Deal(int game)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR (run from the game folder)\n", argv[0]);
+    if (argc != 2 && argc != 4) {
+        std::fprintf(stderr, "usage: %s OUTDIR [WIDTH HEIGHT] (run from the game folder)\n", argv[0]);
         return 2;
+    }
+    if (argc == 4) {
+        WIDTH = std::atoi(argv[2]);
+        HEIGHT = std::atoi(argv[3]);
+        if (WIDTH < 64 || HEIGHT < 48 || WIDTH > 4096 || HEIGHT > 4096) {
+            std::fprintf(stderr, "a size from 64 x 48 to 4096 x 4096\n");
+            return 2;
+        }
     }
     g_outDir = argv[1];
     std::error_code error;

@@ -22,13 +22,13 @@ struct Expected {
 std::vector<Expected> ExpectedPictures()
 {
     std::vector<Expected> list;
-    for (int id = 4000; id <= 4051; ++id) list.push_back({id, 256, 512, BLUE});
-    list.push_back({4056, 256, 512, BLUE});
-    list.push_back({4059, 256, 512, BLACK});
-    list.push_back({4060, 256, 512, BLACK});
+    for (int id = 4000; id <= 4051; ++id) list.push_back({id, 128, 128, BLUE});
+    list.push_back({4056, 128, 128, BLUE});
+    list.push_back({4059, 128, 128, BLACK});
+    list.push_back({4060, 128, 128, BLACK});
     list.push_back({4068, 64, 64, BLACK});
     for (int id : {4058, 4057, 4065, 4063, 4054}) list.push_back({id, 512, 256, BLUE});
-    for (int id : {4071, 4070, 4053, 4072, 4069}) list.push_back({id, 512, 128, BLUE});
+    for (int id : {4071, 4070, 4053, 4072, 4069}) list.push_back({id, 256, 64, BLUE});
     list.push_back({4052, 1024, 1024, WHITE});
     list.push_back({4062, 256, 256, WHITE});
     return list;
@@ -84,14 +84,14 @@ TEST_F(Store, NoPictureHasKeyFringes)
 TEST_F(Store, CardsAreKeyedOnlyOutsideTheirRoundedCorners)
 {
     for (const Expected& e : ExpectedPictures()) {
-        if (e.w != 256 || e.h != 512 || e.key != BLUE) continue;
+        if (e.w != 128 || e.h != 128 || e.key != BLUE) continue;
         const QImage img = Picture(e.id);
-        for (QPoint corner : {QPoint(0, 0), QPoint(255, 0), QPoint(0, 511), QPoint(255, 511)})
+        for (QPoint corner : {QPoint(0, 0), QPoint(127, 0), QPoint(0, 127), QPoint(127, 127)})
             EXPECT_TRUE(IsKey(img.pixel(corner), BLUE)) << e.id;
         int inside = 0;
-        for (int y = 0; y < 512; ++y)
-            for (int x = 0; x < 256; ++x) {
-                const bool inCorner = (x < 20 || x >= 236) && (y < 28 || y >= 484);
+        for (int y = 0; y < 128; ++y)
+            for (int x = 0; x < 128; ++x) {
+                const bool inCorner = (x < 8 || x >= 120) && (y < 6 || y >= 122);
                 inside += !inCorner && IsKey(img.pixel(x, y), BLUE);
             }
         EXPECT_EQ(inside, 0) << e.id << " has holes";
@@ -104,16 +104,17 @@ TEST_F(Store, FacesAreAllDifferentAndRedSuitsAreRed)
     for (int c = 0; c < 52; ++c) {
         const QImage img = Picture(4000 + c);
         seen.insert(QByteArray(reinterpret_cast<const char*>(img.constBits()), int(img.sizeInBytes())));
-        // The top-left index holds ink of the suit's colour.
+        // The top-left index, in the sixth of the card a fanned pile shows,
+        // holds ink of the suit's colour.
         int red = 0, dark = 0;
-        for (int y = 8; y < 80; ++y)
-            for (int x = 8; x < 110; ++x) {
+        for (int y = 2; y < 21; ++y)
+            for (int x = 2; x < 66; ++x) {
                 const QRgb p = img.pixel(x, y);
                 red += qRed(p) > 150 && qGreen(p) < 80 && qBlue(p) < 80;
                 dark += qRed(p) < 70 && qGreen(p) < 70 && qBlue(p) < 70;
             }
-        if (c / 13 >= 2) EXPECT_GT(red, 300) << c;
-        else EXPECT_GT(dark, 300) << c;
+        if (c / 13 >= 2) EXPECT_GT(red, 150) << c;
+        else EXPECT_GT(dark, 150) << c;
         EXPECT_EQ(c / 13 >= 2 ? dark : red, 0) << c;
     }
     EXPECT_EQ(seen.size(), 52u);
@@ -137,8 +138,8 @@ TEST_F(Store, MarkersAreOutlinesTheClothShowsThrough)
 {
     for (int id : {4059, 4060}) {
         const QImage img = Picture(id);
-        EXPECT_TRUE(IsKey(img.pixel(128, 120), BLACK)) << id;
-        EXPECT_FALSE(IsKey(img.pixel(128, 8), BLACK)) << id << ": the outline";
+        EXPECT_TRUE(IsKey(img.pixel(64, 30), BLACK)) << id;
+        EXPECT_FALSE(IsKey(img.pixel(64, 2), BLACK)) << id << ": the outline";
     }
     EXPECT_NE(Picture(4059), Picture(4060));
 }

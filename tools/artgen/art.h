@@ -17,17 +17,18 @@ QImage DrawPreview(int game, const std::vector<QImage>& faces, const QImage& bac
 QImage DrawMenuTitle();
 // Main-menu tile, 256 x 256, seamless when repeated; fully opaque.
 QImage DrawMenuTile();
-// Button of game 1..5, 512 x 128 for the 5 x 1.4 quad, with the game's name.
+// Button of game 1..5, 256 x 64 for the 5 x 1.4 quad (seen about 100 x 29
+// pixels at 640 x 480 and 230 x 65 at 1920 x 1080), with the game's name.
 QImage DrawMenuButton(int game);
 
-// Pile marker, 256 x 512 like a card: an ordinary place, or a foundation.
+// Pile marker, the size of a card picture: an ordinary place, or a foundation.
 QImage DrawPileMarker(bool foundation);
 // The text texture: 64 x 64, opaque, its four corners one warm gold.
 QImage DrawTextTexture();
 // The program's icon, 256 x 256 with alpha.
 QImage DrawProgramIcon(const QImage& aceFace, const QImage& kingFace);
 
-// One table cloth, 1024 x 1024 for the 4:3 cloth quad.
+// One table cloth, 1024 x 512 for the 4:3 cloth quad.
 struct Background {
     const char* fileName;
     QImage (*draw)();

@@ -1,6 +1,8 @@
-// The table cloths: procedural textures, dark enough that the cards and the
-// light text stand out. Each is 1024 x 1024, designed for the 4:3 cloth quad,
-// so a feature n pixels wide here is drawn n x 0.75 pixels tall.
+// The table cloths: procedural textures, dark and quiet enough that the cards,
+// their backs' light border and the gold text stand out on each. Each is
+// 1024 x 512 for the 4:3 cloth quad (a texture of that size: half the texels
+// of a square one, and a quiet cloth loses nothing by it), so a feature n
+// pixels wide here is drawn n x 1.5 pixels tall.
 #include "art.h"
 
 #include <QColor>
@@ -11,7 +13,7 @@
 
 namespace {
 
-constexpr int SIZE = 1024;
+constexpr int WIDTH = 1024, HEIGHT = 512;
 
 // A repeatable hash of a lattice point to [0, 1).
 double Hash(int x, int y, int seed)
@@ -61,11 +63,11 @@ double Vignette(double u, double v)
 template <typename Shade>
 QImage Paint(Shade shade)
 {
-    QImage img(SIZE, SIZE, QImage::Format_RGB32);
-    for (int y = 0; y < SIZE; ++y) {
+    QImage img(WIDTH, HEIGHT, QImage::Format_RGB32);
+    for (int y = 0; y < HEIGHT; ++y) {
         QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < SIZE; ++x) {
-            const double u = (x + 0.5) / SIZE, v = (y + 0.5) / SIZE;
+        for (int x = 0; x < WIDTH; ++x) {
+            const double u = (x + 0.5) / WIDTH, v = (y + 0.5) / HEIGHT;
             double r, g, b;
             shade(u, v, r, g, b);
             const double k = Vignette(u, v);
@@ -78,7 +80,7 @@ QImage Paint(Shade shade)
 QImage GreenFelt()
 {
     return Paint([](double u, double v, double& r, double& g, double& b) {
-        const double fibre = Noise(u * 700, v * 525, 3) - 0.5;
+        const double fibre = Noise(u * 500, v * 250, 3) - 0.5;
         const double mottle = Fbm(u * 6, v * 4.5, 7, 4) - 0.5;
         const double t = 1.0 + 0.10 * fibre + 0.22 * mottle;
         r = 28 * t;
@@ -92,16 +94,18 @@ QImage Walnut()
     return Paint([](double u, double v, double& r, double& g, double& b) {
         // Planks run across the table; each has its own tone and grain offset.
         const double y = v * 3.0;
-        const int plank = int(y / 0.5);
-        const double inPlank = y / 0.5 - plank;
+        const int plank = int(y / 0.75);
+        const double inPlank = y / 0.75 - plank;
         const double warp = Fbm(u * 3, y * 6, 11 + plank, 4);
         const double grain = 0.5 + 0.5 * std::sin((y * 90.0 + warp * 14.0 + plank * 3.1) + 6.0 * Fbm(u * 1.5, y * 2, 5, 3));
-        const double fine = Noise(u * 600, y * 40, 19 + plank) - 0.5;
-        const double tone = 0.85 + 0.3 * Hash(plank, 0, 23);
-        const double seam = inPlank < 0.012 || inPlank > 0.988 ? 0.45 : 1.0;
-        const double t = tone * seam * (0.78 + 0.22 * grain + 0.08 * fine);
-        r = 112 * t;
-        g = 70 * t;
+        const double fine = Noise(u * 500, y * 40, 19 + plank) - 0.5;
+        // Broad planks of nearly one tone and a faint grain: the cards lie on
+        // it, so nothing behind them may be busier than they are.
+        const double tone = 0.95 + 0.1 * Hash(plank, 0, 23);
+        const double seam = inPlank < 0.012 || inPlank > 0.988 ? 0.88 : 1.0;
+        const double t = tone * seam * (0.9 + 0.08 * grain + 0.04 * fine);
+        r = 104 * t;
+        g = 66 * t;
         b = 40 * t;
     });
 }
@@ -110,10 +114,10 @@ QImage BlueBaize()
 {
     return Paint([](double u, double v, double& r, double& g, double& b) {
         // A woven cloth: fine crossing threads over slow clouds.
-        const double warp = 0.5 + 0.5 * std::sin(u * 4.0 * 380.0);
-        const double weft = 0.5 + 0.5 * std::sin(v * 3.0 * 380.0);
+        const double warp = 0.5 + 0.5 * std::sin(u * 4.0 * 250.0);
+        const double weft = 0.5 + 0.5 * std::sin(v * 3.0 * 250.0);
         const double cloud = Fbm(u * 5, v * 3.75, 31, 4) - 0.5;
-        const double t = 1.0 + 0.06 * (warp * weft - 0.25) + 0.06 * (Noise(u * 500, v * 375, 37) - 0.5) + 0.2 * cloud;
+        const double t = 1.0 + 0.06 * (warp * weft - 0.25) + 0.06 * (Noise(u * 500, v * 250, 37) - 0.5) + 0.2 * cloud;
         r = 30 * t;
         g = 64 * t;
         b = 104 * t;
@@ -124,13 +128,14 @@ QImage Leather()
 {
     return Paint([](double u, double v, double& r, double& g, double& b) {
         // Pebbled grain: the creases are where the noise is near its middle.
+        // A dark olive-brown, far from the red of the card backs.
         const double crease = std::abs(Fbm(u * 40, v * 30, 41, 3) - 0.5) * 2.0;
         const double pebble = std::pow(crease, 0.45);
         const double tone = Fbm(u * 4, v * 3, 43, 4) - 0.5;
         const double t = (0.82 + 0.18 * pebble) * (1.0 + 0.25 * tone);
-        r = 112 * t;
-        g = 30 * t;
-        b = 38 * t;
+        r = 78 * t;
+        g = 64 * t;
+        b = 40 * t;
     });
 }
 
@@ -140,11 +145,11 @@ QImage Slate()
         // Layered stone with thin pale veins.
         const double layer = Fbm(u * 3 + 2.0 * Fbm(u * 2, v * 1.5, 53, 3), v * 9, 51, 5);
         const double vein = std::exp(-std::pow((std::sin((u * 4 + v * 3) * 3.0 + layer * 9.0)) * 5.0, 2.0));
-        const double grit = Noise(u * 800, v * 600, 57) - 0.5;
+        const double grit = Noise(u * 500, v * 250, 57) - 0.5;
         const double t = 0.8 + 0.35 * layer + 0.05 * grit;
-        r = 66 * t + 9 * vein;
-        g = 72 * t + 9 * vein;
-        b = 80 * t + 10 * vein;
+        r = 66 * t + 6 * vein;
+        g = 72 * t + 6 * vein;
+        b = 80 * t + 7 * vein;
     });
 }
 

@@ -7,29 +7,37 @@
 
 namespace {
 
-constexpr double CORNER_RADIUS = 18.0;
+// Small round corners: the keyed texels there blend into their neighbours
+// when filtered, and fewer of them leave a fainter fringe.
+constexpr double CORNER_RADIUS = 12.0;
 const QColor PAPER(252, 250, 243);
-const QColor EDGE(128, 128, 132);
+// The edge in a darker paper tone: it parts overlapping cards, and a stack
+// seen from the side shows the edges of its cards one above the other.
+const QColor EDGE(184, 174, 150);
+// The card back's light border, design units from the edge.
+constexpr double BACK_BORDER = 24.0;
 
 const char* const RANK_TEXT[13] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
 
-// Pip centres on the design plane for ranks 2 to 10, as real cards lay them:
-// columns at x 80, 128, 176; rows between y 110 and 274 (the card's middle is 192).
+// Pip centres on the design plane for ranks 2 to 10: columns at x 72, 128,
+// 184; rows between y 100 and 284 (the card's middle is 192), clear of the
+// corner indices' strips at the top and the bottom.
 struct Pip {
     double x, y;
 };
-constexpr double L = 80, C = 128, R = 176;
-constexpr double TOP = 110, BOT = 274, MID = 192;
-constexpr double Q1 = 164.67, Q3 = 219.33;  // inner rows of the four-row ranks
+constexpr double L = 72, C = 128, R = 184;
+constexpr double TOP = 100, BOT = 284, MID = 192;
+constexpr double Q1 = 161.33, Q3 = 222.67;  // inner rows of the four-row ranks
+constexpr double PIP_SIZE = 50.0;
 const Pip PIPS_2[] = {{C, TOP}, {C, BOT}};
 const Pip PIPS_3[] = {{C, TOP}, {C, MID}, {C, BOT}};
 const Pip PIPS_4[] = {{L, TOP}, {R, TOP}, {L, BOT}, {R, BOT}};
 const Pip PIPS_5[] = {{L, TOP}, {R, TOP}, {C, MID}, {L, BOT}, {R, BOT}};
 const Pip PIPS_6[] = {{L, TOP}, {R, TOP}, {L, MID}, {R, MID}, {L, BOT}, {R, BOT}};
-const Pip PIPS_7[] = {{L, TOP}, {R, TOP}, {C, 151}, {L, MID}, {R, MID}, {L, BOT}, {R, BOT}};
-const Pip PIPS_8[] = {{L, TOP}, {R, TOP}, {C, 151}, {L, MID}, {R, MID}, {C, 233}, {L, BOT}, {R, BOT}};
+const Pip PIPS_7[] = {{L, TOP}, {R, TOP}, {C, 146}, {L, MID}, {R, MID}, {L, BOT}, {R, BOT}};
+const Pip PIPS_8[] = {{L, TOP}, {R, TOP}, {C, 146}, {L, MID}, {R, MID}, {C, 238}, {L, BOT}, {R, BOT}};
 const Pip PIPS_9[] = {{L, TOP}, {R, TOP}, {L, Q1}, {R, Q1}, {C, MID}, {L, Q3}, {R, Q3}, {L, BOT}, {R, BOT}};
-const Pip PIPS_10[] = {{L, TOP}, {R, TOP}, {C, 137}, {L, Q1}, {R, Q1}, {L, Q3}, {R, Q3}, {C, 247}, {L, BOT}, {R, BOT}};
+const Pip PIPS_10[] = {{L, TOP}, {R, TOP}, {C, 130.67}, {L, Q1}, {R, Q1}, {L, Q3}, {R, Q3}, {C, 253.33}, {L, BOT}, {R, BOT}};
 
 struct PipLayout {
     const Pip* pips;
@@ -52,25 +60,31 @@ void FillUpright(QPainter& p, const QPainterPath& shape, QPointF centre, bool fl
     p.restore();
 }
 
-// Rank and suit side by side in the top-left corner, inside the half unit a
-// fanned pile leaves visible; the same turned 180 degrees bottom-right.
+// The corner index: a large bold rank and the suit beside it, both inside the
+// strip a fanned pile leaves visible (52 of its 64 units each: at 640 x 480
+// about 9.5 pixels); the same turned 180 degrees bottom-right.
+constexpr double INDEX_LEFT = 10.0, INDEX_MIDDLE = 32.0;
+constexpr double RANK_HEIGHT = 52.0, RANK_MAX_WIDTH = 58.0;
+constexpr double INDEX_SUIT_X = 103.0, INDEX_SUIT_SIZE = 52.0;
+static_assert(INDEX_MIDDLE + RANK_HEIGHT / 2 < CARD_FAN_STRIP - 4, "the rank fits the fan's strip");
+
 void DrawIndices(QPainter& p, int suit, int rank)
 {
     const QColor ink = SuitColour(suit);
+    // All ranks share the cap height and base line of "K"; "10" is narrowed
+    // to leave the suit its room.
+    QPainterPath rankPath = TextPath(RANK_TEXT[rank], "Liberation Sans", QPointF(0, INDEX_MIDDLE), RANK_HEIGHT,
+                                     RANK_MAX_WIDTH, "K");
+    rankPath.translate(INDEX_LEFT - rankPath.boundingRect().left(), 0);
+    const QPainterPath suitPath = SuitPath(suit, QPointF(INDEX_SUIT_X, INDEX_MIDDLE), INDEX_SUIT_SIZE);
     for (int turn = 0; turn < 2; ++turn) {
         p.save();
         if (turn == 1) {
             p.translate(CARD_DESIGN_W, CARD_DESIGN_H);
             p.rotate(180.0);
         }
-        const QPainterPath rankPath = TextPath(RANK_TEXT[rank], "Liberation Serif", QPointF(0, 0), 46.0, 58.0, "K");
-        const QRectF ink0 = rankPath.boundingRect();
-        // Stroked as well as filled: a card is drawn about a fifth of this
-        // size, and hair-thin strokes (the bar of the A) would drop out.
-        p.setPen(QPen(ink, 4.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(ink);
-        p.drawPath(rankPath.translated(11.0 - ink0.left(), 32.0));
-        p.fillPath(SuitPath(suit, QPointF(11.0 + ink0.width() + 24.0, 32.0), 38.0), ink);
+        p.fillPath(rankPath, ink);
+        p.fillPath(suitPath, ink);
         p.restore();
     }
 }
@@ -80,20 +94,18 @@ void DrawPips(QPainter& p, int suit, int rank)
     const PipLayout& layout = PIP_LAYOUTS[rank - 1];
     for (int i = 0; i < layout.count; ++i) {
         const QPointF c(layout.pips[i].x, layout.pips[i].y);
-        FillUpright(p, SuitPath(suit, c, 46.0), c, c.y() > MID + 1.0, SuitColour(suit));
+        FillUpright(p, SuitPath(suit, c, PIP_SIZE), c, c.y() > MID + 1.0, SuitColour(suit));
     }
 }
 
 void DrawAce(QPainter& p, int suit)
 {
     const QPointF c(CARD_DESIGN_W / 2, CARD_DESIGN_H / 2);
-    QPen ring(SuitColour(suit), 5.0);
-    p.setPen(ring);
+    // One broad gold ring: two thin ones shimmer when the card is shrunk.
+    p.setPen(QPen(QColor(200, 160, 60), 8.0));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(c, 86.0, 108.0);
-    p.setPen(QPen(QColor(200, 160, 60), 4.0));
-    p.drawEllipse(c, 76.0, 98.0);
-    p.fillPath(SuitPath(suit, c, 116.0), SuitColour(suit));
+    p.drawEllipse(c, 84.0, 104.0);
+    p.fillPath(SuitPath(suit, c, 124.0), SuitColour(suit));
 }
 
 }  // namespace
@@ -135,33 +147,36 @@ QImage DrawCardBack()
     QPainterPath paper;
     paper.addRoundedRect(QRectF(4, 4, CARD_DESIGN_W - 8, CARD_DESIGN_H - 8), CORNER_RADIUS - 3, CORNER_RADIUS - 3);
     p.fillPath(paper, PAPER);
+    // A broad light border: the back stands out on every cloth, dark or red.
     QPainterPath field;
-    field.addRoundedRect(QRectF(14, 14, CARD_DESIGN_W - 28, CARD_DESIGN_H - 28), 10, 10);
+    field.addRoundedRect(QRectF(BACK_BORDER, BACK_BORDER, CARD_DESIGN_W - 2 * BACK_BORDER,
+                                CARD_DESIGN_H - 2 * BACK_BORDER), 10, 10);
     p.fillPath(field, QColor(128, 22, 34));
     // A lattice of diagonals, clipped to the field.
     p.save();
     p.setClipPath(field);
     // Few, broad lines of a quieter red: seen at a fifth of this size, fine
     // or bright ones shimmer.
-    p.setPen(QPen(QColor(178, 52, 62), 6.0));
-    for (double d = -CARD_DESIGN_H; d < CARD_DESIGN_W + CARD_DESIGN_H; d += 36.0) {
+    p.setPen(QPen(QColor(170, 50, 60), 8.0));
+    for (double d = -CARD_DESIGN_H; d < CARD_DESIGN_W + CARD_DESIGN_H; d += 44.0) {
         p.drawLine(QPointF(d, 0), QPointF(d + CARD_DESIGN_H, CARD_DESIGN_H));
         p.drawLine(QPointF(d, 0), QPointF(d - CARD_DESIGN_H, CARD_DESIGN_H));
     }
     p.restore();
-    p.setPen(QPen(QColor(214, 170, 72), 5.0));
+    p.setPen(QPen(QColor(214, 170, 72), 6.0));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(20, 20, CARD_DESIGN_W - 40, CARD_DESIGN_H - 40), 8, 8);
+    const double frame = BACK_BORDER + 9;
+    p.drawRoundedRect(QRectF(frame, frame, CARD_DESIGN_W - 2 * frame, CARD_DESIGN_H - 2 * frame), 8, 8);
     // The medallion: four suits round a monogram.
     const QPointF c(CARD_DESIGN_W / 2, CARD_DESIGN_H / 2);
-    p.setPen(QPen(QColor(214, 170, 72), 4.0));
+    p.setPen(QPen(QColor(214, 170, 72), 6.0));
     p.setBrush(QColor(250, 240, 215));
     p.drawEllipse(c, 62.0, 82.0);
-    p.fillPath(TextPath("T", "Liberation Serif", c, 58.0), QColor(128, 22, 34));
-    const QPointF offsets[4] = {{0, -56}, {-40, 0}, {0, 56}, {40, 0}};
+    p.fillPath(TextPath("T", "Liberation Serif", c, 60.0), QColor(128, 22, 34));
+    const QPointF offsets[4] = {{0, -56}, {-38, 0}, {0, 56}, {38, 0}};
     const int order[4] = {SUIT_SPADES, SUIT_HEARTS, SUIT_CLUBS, SUIT_DIAMONDS};
     for (int i = 0; i < 4; ++i)
-        p.fillPath(SuitPath(order[i], c + offsets[i], 20.0), SuitColour(order[i]));
+        p.fillPath(SuitPath(order[i], c + offsets[i], 24.0), SuitColour(order[i]));
     p.end();
     return canvas;
 }

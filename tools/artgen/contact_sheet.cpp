@@ -1,6 +1,7 @@
 #include "contact_sheet.h"
 
 #include "art.h"
+#include "onscreen_sheet.h"
 #include "table_mockup.h"
 
 #include <QDir>
@@ -104,6 +105,9 @@ int WriteContactSheets(const QString& outDir, const QString& gameDir)
     QResource::unregisterResource(rcc);
     if (!sheet.save(outDir + "/store.png", "PNG") || missing) return 0;
 
+    QResource::registerResource(rcc);
+    const bool onScreen = WriteOnScreenSheets(outDir, gameDir);
+    QResource::unregisterResource(rcc);
     const bool mocked = WriteTableMockups(outDir + "/tables.png", gameDir, rcc);
-    return mocked && WriteMenuMockup(outDir + "/menu.png", rcc) && WriteCloseUps(outDir + "/closeup.png", gameDir, rcc) ? 1 : 0;
+    return onScreen && mocked && WriteMenuMockup(outDir + "/menu.png", rcc) && WriteCloseUps(outDir + "/closeup.png", gameDir, rcc) ? 1 : 0;
 }

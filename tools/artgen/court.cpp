@@ -1,4 +1,6 @@
 // Jack, queen and king: our own double-headed figures, drawn from outlines.
+// The picture is a fifth of the design's size, so outlines are at least 3.5
+// units (close to two texels) and the shapes few and broad.
 #include "card_faces.h"
 #include "suits.h"
 
@@ -9,7 +11,8 @@
 namespace {
 
 // The framed panel the figure fills; its middle is the card's middle.
-const QRectF PANEL(50.0, 68.0, 156.0, 248.0);
+// Its frame starts below the strip a fanned pile shows of the card.
+const QRectF PANEL(50.0, 72.0, 156.0, 240.0);
 constexpr double MID_Y = 192.0;
 
 const QColor GOLD(222, 172, 52);
@@ -34,7 +37,7 @@ QPainterPath Poly(std::initializer_list<QPointF> pts)
 
 void Shape(QPainter& p, const QPainterPath& path, const QColor& fill)
 {
-    p.setPen(QPen(LINE, 1.6));
+    p.setPen(QPen(LINE, 3.5));
     p.setBrush(fill);
     p.drawPath(path);
 }
@@ -48,9 +51,9 @@ struct Dress {
 // A hand holding something at `at`.
 void DrawHand(QPainter& p, QPointF at)
 {
-    p.setPen(QPen(LINE, 1.2));
+    p.setPen(QPen(LINE, 3.0));
     p.setBrush(SKIN);
-    p.drawEllipse(at, 6.5, 5.5);
+    p.drawEllipse(at, 8.0, 7.0);
 }
 
 // The robe over the shoulders down to the panel's middle line.
@@ -69,15 +72,12 @@ void DrawRobe(QPainter& p, const Dress& d)
     Shape(p, body, robe);
     Shape(p, Poly({{112, 142}, {144, 142}, {136, MID_Y}, {120, MID_Y}}), lining);
     // Gold trim down the front and along the collar.
-    p.setPen(QPen(GOLD_DARK, 1.0));
+    p.setPen(Qt::NoPen);
     p.setBrush(GOLD);
-    p.drawPath(Poly({{108, 142}, {112, 142}, {120, MID_Y}, {115, MID_Y}}));
-    p.drawPath(Poly({{144, 142}, {148, 142}, {141, MID_Y}, {136, MID_Y}}));
-    // A band of small gold suit signs across the chest.
-    for (double x = 70; x < 190; x += 16) {
-        if (std::abs(x - 128) < 14) continue;
-        p.fillPath(SuitPath(d.suit, QPointF(x, 172 + (x - 128) * (x - 128) / 500.0), 9.0), GOLD);
-    }
+    p.drawPath(Poly({{104, 142}, {112, 142}, {121, MID_Y}, {113, MID_Y}}));
+    p.drawPath(Poly({{144, 142}, {152, 142}, {143, MID_Y}, {135, MID_Y}}));
+    // Two large gold suit signs on the chest.
+    for (double x : {80.0, 176.0}) p.fillPath(SuitPath(d.suit, QPointF(x, 176), 18.0), GOLD);
 }
 
 void DrawFace(QPainter& p)
@@ -85,26 +85,20 @@ void DrawFace(QPainter& p)
     Shape(p, [] { QPainterPath f; f.addEllipse(QPointF(128, 116), 19, 24); return f; }(), SKIN);
     p.setPen(Qt::NoPen);
     p.setBrush(LINE);
-    p.drawEllipse(QPointF(121, 112), 2.2, 2.6);
-    p.drawEllipse(QPointF(135, 112), 2.2, 2.6);
-    p.setPen(QPen(LINE, 1.4));
-    p.setBrush(Qt::NoBrush);
-    QPainterPath nose;
-    nose.moveTo(127, 113);
-    nose.quadTo(124, 121, 129, 122);
-    p.drawPath(nose);
-    p.setPen(QPen(QColor(170, 50, 50), 1.8));
-    p.drawLine(QPointF(123, 129), QPointF(133, 129));
+    p.drawEllipse(QPointF(120, 112), 3.5, 4.0);
+    p.drawEllipse(QPointF(136, 112), 3.5, 4.0);
+    p.setPen(QPen(QColor(170, 50, 50), 4.0, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(122, 128), QPointF(134, 128));
 }
 
 void DrawKing(QPainter& p, const Dress& d)
 {
     // Sceptre behind the shoulder.
-    p.setPen(QPen(GOLD_DARK, 5.0, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(GOLD_DARK, 7.0, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(178, MID_Y), QPointF(178, 96));
-    p.setPen(QPen(LINE, 1.2));
+    p.setPen(QPen(LINE, 3.0));
     p.setBrush(GOLD);
-    p.drawEllipse(QPointF(178, 92), 7, 7);
+    p.drawEllipse(QPointF(178, 90), 10, 10);
     DrawRobe(p, d);
     DrawHand(p, QPointF(178, 160));
     DrawFace(p);
@@ -119,7 +113,7 @@ void DrawKing(QPainter& p, const Dress& d)
     Shape(p, Poly({{104, 100}, {102, 75}, {113, 86}, {120, 71}, {128, 84}, {136, 71}, {143, 86}, {154, 75}, {152, 100}}), GOLD);
     p.setPen(Qt::NoPen);
     p.setBrush(CRIMSON);
-    p.drawEllipse(QPointF(128, 93), 4, 4);
+    p.drawEllipse(QPointF(128, 92), 6, 6);
 }
 
 void DrawQueen(QPainter& p, const Dress& d)
@@ -132,39 +126,41 @@ void DrawQueen(QPainter& p, const Dress& d)
     hair.closeSubpath();
     Shape(p, hair, QColor(196, 140, 56));
     // A flower held up on a stem.
-    p.setPen(QPen(QColor(60, 120, 60), 3.0));
-    p.drawLine(QPointF(80, MID_Y), QPointF(80, 112));
-    p.setPen(QPen(LINE, 1.0));
+    p.setPen(QPen(QColor(60, 120, 60), 5.0));
+    p.drawLine(QPointF(178, MID_Y), QPointF(178, 112));
+    p.setPen(QPen(LINE, 2.5));
     p.setBrush(CRIMSON);
     for (int i = 0; i < 5; ++i) {
         p.save();
-        p.translate(80, 106);
+        p.translate(178, 104);
         p.rotate(72.0 * i);
-        p.drawEllipse(QPointF(0, -7), 4.5, 7);
+        p.drawEllipse(QPointF(0, -9), 6, 9);
         p.restore();
     }
     p.setBrush(GOLD);
-    p.drawEllipse(QPointF(80, 106), 3.5, 3.5);
+    p.drawEllipse(QPointF(178, 104), 5, 5);
     DrawRobe(p, d);
-    DrawHand(p, QPointF(80, 162));
+    DrawHand(p, QPointF(178, 162));
     // A white ruff under the chin.
-    p.setPen(QPen(LINE, 1.0));
+    p.setPen(QPen(LINE, 2.5));
     p.setBrush(CREAM);
-    for (int i = -3; i <= 3; ++i) p.drawEllipse(QPointF(128 + 7.0 * i, 142 + std::abs(i) * -0.8), 5.0, 4.0);
+    QPainterPath ruff;
+    ruff.addRoundedRect(QRectF(104, 136, 48, 14), 7, 7);
+    p.drawPath(ruff);
     DrawFace(p);
     // A low crown with pearls on its points.
     Shape(p, Poly({{108, 98}, {108, 80}, {118, 88}, {128, 76}, {138, 88}, {148, 80}, {148, 98}}), GOLD);
-    p.setPen(QPen(LINE, 1.0));
+    p.setPen(QPen(LINE, 2.5));
     p.setBrush(CREAM);
-    for (QPointF pearl : {QPointF(108, 78), QPointF(128, 74), QPointF(148, 78)}) p.drawEllipse(pearl, 3.5, 3.5);
+    for (QPointF pearl : {QPointF(108, 78), QPointF(128, 74), QPointF(148, 78)}) p.drawEllipse(pearl, 5, 5);
 }
 
 void DrawJack(QPainter& p, const Dress& d)
 {
     // Halberd behind the shoulder.
-    p.setPen(QPen(QColor(120, 80, 40), 4.0, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(QColor(120, 80, 40), 6.0, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(180, MID_Y), QPointF(180, 84));
-    Shape(p, Poly({{180, 70}, {192, 92}, {180, 100}, {184, 88}}), QColor(190, 196, 204));
+    Shape(p, Poly({{180, 70}, {196, 94}, {180, 102}, {186, 88}}), QColor(190, 196, 204));
     DrawRobe(p, d);
     DrawHand(p, QPointF(180, 160));
     DrawFace(p);
@@ -178,9 +174,9 @@ void DrawJack(QPainter& p, const Dress& d)
     cap.cubicTo(100, 78, 156, 78, 152, 100);
     cap.closeSubpath();
     Shape(p, cap, d.lining);
-    p.setPen(QPen(LINE, 1.2));
+    p.setPen(QPen(LINE, 2.5));
     p.setBrush(GOLD);
-    p.drawRect(QRectF(104, 96, 48, 6));
+    p.drawRect(QRectF(104, 94, 48, 8));
     QPainterPath feather;
     feather.moveTo(146, 90);
     feather.cubicTo(160, 70, 172, 66, 176, 60);
@@ -213,10 +209,10 @@ void DrawCourtFigure(QPainter& p, int suit, int rank)
         else if (rank == 11) DrawQueen(p, dress);
         else DrawJack(p, dress);
         p.setClipping(false);
-        p.fillPath(SuitPath(suit, QPointF(66, 86), 22.0), SuitColour(suit));
+        p.fillPath(SuitPath(suit, QPointF(70, 92), 28.0), SuitColour(suit));
         p.restore();
     }
-    p.setPen(QPen(SuitColour(suit), 4.0));
+    p.setPen(QPen(SuitColour(suit), 6.0));
     p.setBrush(Qt::NoBrush);
     p.drawRect(PANEL);
     p.drawLine(QPointF(PANEL.left(), MID_Y), QPointF(PANEL.right(), MID_Y));

@@ -2,8 +2,9 @@
 //
 //   tarvik-artgen GAME_DIR STORE_DIR ICON_PNG
 //       writes GAME_DIR/{Backgrounds/*.jpg, tick.wav, harrow.cur, hnwse.cur,
-//       instructions.htm}, STORE_DIR/pictures/N.png with STORE_DIR/pictures.qrc
-//       (for rcc), and the icon.
+//       instructions.htm}, STORE_DIR/pictures/N.bmp with STORE_DIR/pictures.qrc
+//       (for rcc, which names each N.png, as the program asks for it), and the
+//       icon.
 //   tarvik-artgen --icons ICON_DIR
 //       writes the icon at the desktop's sizes, ICON_DIR/NxN/apps/*.png.
 //   tarvik-artgen --contact-sheet OUT_DIR GAME_DIR
@@ -41,14 +42,19 @@ int WriteText(const QString& path, const QByteArray& text)
     return f.write(text) == text.size() ? 1 : 0;
 }
 
+// The store's pictures are uncompressed bitmaps: the program reads them by
+// their content, and a bitmap decodes several times faster than a PNG (no
+// inflating, no checksums, no row filters), which start-up feels. The store
+// file is about 9 MB instead of 0.6; the program frees it after start-up.
 int WriteStore(const QString& storeDir)
 {
     QDir().mkpath(storeDir + "/pictures");
     QByteArray qrc = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/pictures\">\n";
     for (const StorePicture& pic : MakeStore()) {
-        const QString name = QString::number(pic.id) + ".png";
-        if (!pic.image.save(storeDir + "/pictures/" + name, "PNG")) return Fail("cannot write " + name);
-        qrc += "  <file alias=\"" + name.toUtf8() + "\">pictures/" + name.toUtf8() + "</file>\n";
+        const QString file = QString::number(pic.id) + ".bmp";
+        const QString alias = QString::number(pic.id) + ".png";
+        if (!pic.image.save(storeDir + "/pictures/" + file, "BMP")) return Fail("cannot write " + file);
+        qrc += "  <file alias=\"" + alias.toUtf8() + "\">pictures/" + file.toUtf8() + "</file>\n";
     }
     qrc += "</qresource>\n</RCC>\n";
     return WriteText(storeDir + "/pictures.qrc", qrc) ? 0 : Fail("cannot write pictures.qrc");

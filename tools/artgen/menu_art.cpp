@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 const char* const GAME_NAMES[5] = {"Klondike", "Freecell", "Scorpion", "Mount Sunflower", "Baker's Dozen"};
 
 namespace {
@@ -40,13 +42,30 @@ void DrawRule(QPainter& p, QPointF a, QPointF b)
     p.drawLine(a, b);
     p.setPen(QPen(GOLD, 3.0, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(a, b);
+    // The four suits on cream plates ringed in gold: the black ones would
+    // vanish into the green tile without them.
     const QPointF c = (a + b) / 2;
     for (int i = 0; i < 4; ++i) {
-        const QPointF at = c + QPointF((i - 1.5) * 34.0, 0.0);
-        p.setPen(QPen(INK, 2.5));
-        p.setBrush(i < 2 ? QColor(26, 26, 32) : QColor(196, 22, 36));
-        p.drawPath(SuitPath(i == 0 ? SUIT_SPADES : i == 1 ? SUIT_CLUBS : i == 2 ? SUIT_HEARTS : SUIT_DIAMONDS, at, 26.0));
+        const QPointF at = c + QPointF((i - 1.5) * 40.0, 0.0);
+        p.setPen(QPen(GOLD, 3.0));
+        p.setBrush(QColor(250, 242, 222));
+        p.drawEllipse(at, 17.0, 17.0);
+        const int suit = i == 0 ? SUIT_SPADES : i == 1 ? SUIT_CLUBS : i == 2 ? SUIT_HEARTS : SUIT_DIAMONDS;
+        p.fillPath(SuitPath(suit, at, 22.0), SuitColour(suit));
     }
+}
+
+// The height of the names on the buttons (descenders included): at most 60,
+// and small enough for the widest name to fit in 450 of the 500 units.
+double ButtonTextHeight()
+{
+    constexpr double MAX_HEIGHT = 60.0, MAX_WIDTH = 450.0;
+    double height = MAX_HEIGHT;
+    for (const char* name : GAME_NAMES) {
+        const double width = TextPath(name, "Liberation Serif", QPointF(0, 0), MAX_HEIGHT, 0.0, "Kg").boundingRect().width();
+        height = std::min(height, MAX_HEIGHT * MAX_WIDTH / width);
+    }
+    return height;
 }
 
 }  // namespace
@@ -94,7 +113,7 @@ QImage DrawMenuTile()
 QImage DrawMenuButton(int game)
 {
     // Designed on 500 x 140 (the 5 x 1.4 quad).
-    QImage canvas = NewCanvas(512, 128);
+    QImage canvas = NewCanvas(256, 64);
     QPainter p;
     BeginDesign(p, canvas, 500.0, 140.0);
     QPainterPath outer;
@@ -109,10 +128,11 @@ QImage DrawMenuButton(int game)
     cloth.setColorAt(0.0, QColor(150, 34, 46));
     cloth.setColorAt(1.0, QColor(86, 14, 24));
     p.fillPath(face, cloth);
-    p.setPen(QPen(QColor(226, 180, 90), 2.0));
+    p.setPen(QPen(QColor(226, 180, 90), 4.0));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(16, 16, 468, 108), 14, 14);
-    const QPainterPath name = TextPath(GAME_NAMES[game - 1], "Liberation Serif", QPointF(250, 70), 60.0, 420.0, "Kg");
+    // One size for all five names: the one at which the longest fits.
+    const QPainterPath name = TextPath(GAME_NAMES[game - 1], "Liberation Serif", QPointF(250, 70), ButtonTextHeight(), 0.0, "Kg");
     p.fillPath(name.translated(2, 3), QColor(40, 6, 10));
     p.fillPath(name, QColor(252, 238, 206));
     p.end();

@@ -20,11 +20,11 @@ QImage DrawPileMarker(bool foundation)
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(MARK, 8.0));
     p.drawRoundedRect(QRectF(6, 6, CARD_DESIGN_W - 12, CARD_DESIGN_H - 12), 16, 16);
-    p.setPen(QPen(MARK, 4.0));
-    p.drawRoundedRect(QRectF(20, 20, CARD_DESIGN_W - 40, CARD_DESIGN_H - 40), 10, 10);
+    p.setPen(QPen(MARK, 6.0));
+    p.drawRoundedRect(QRectF(22, 22, CARD_DESIGN_W - 44, CARD_DESIGN_H - 44), 10, 10);
     if (foundation) {
         // An outlined "A": the pile is built up from the ace.
-        p.setPen(QPen(MARK, 6.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(MARK, 8.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPath(TextPath("A", "Liberation Serif", QPointF(CARD_DESIGN_W / 2, CARD_DESIGN_H / 2), 130.0));
     }
     p.end();

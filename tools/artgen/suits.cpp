@@ -60,10 +60,13 @@ QPainterPath UnitSpade()
 QPainterPath UnitClub()
 {
     QPainterPath p;
-    const double r = 0.215;
-    p.addEllipse(QPointF(0.0, -0.27), r, r);
-    p.addEllipse(QPointF(-0.27, 0.08), r, r);
-    p.addEllipse(QPointF(0.27, 0.08), r, r);
+    // Three full round lobes: even a few pixels tall the club's top is round
+    // and its sides bulge, where the spade comes to a point.
+    // Deep notches between the lobes keep the three apart when shrunk.
+    const double r = 0.22;
+    p.addEllipse(QPointF(0.0, -0.28), r, r);
+    p.addEllipse(QPointF(-0.28, 0.07), r, r);
+    p.addEllipse(QPointF(0.28, 0.07), r, r);
     QPainterPath core;
     core.addEllipse(QPointF(0.0, 0.02), 0.12, 0.14);
     p = p.united(core);

@@ -37,8 +37,22 @@ bool IsControlCode(int code)
     return code < 0x20 || code == 0x7F;
 }
 
-// The bold sans-serif face ("Arial" resolves to a metric-compatible face), made
-// once. Fonts need the Gui application's font database.
+// The bold sans-serif face, made once: a narrow one, so the congratulation
+// line and a long name keep within a 4:3 view; when it is not installed, the
+// regular-width face "Arial" resolves to. Fonts need the Gui application's
+// font database.
+constexpr const char* NARROW_FAMILY = "Liberation Sans Narrow";
+
+QRawFont BoldFace(const QString& family)
+{
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Bold);
+    font.setPixelSize(OUTLINE_PIXEL_SIZE);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return QRawFont::fromFont(font);
+}
+
 const QRawFont* Face()
 {
     static QRawFont face;
@@ -48,12 +62,12 @@ const QRawFont* Face()
             return nullptr;
         }
         tried = true;
-        QFont font(QStringLiteral("Arial"));
-        font.setStyleHint(QFont::SansSerif);
-        font.setWeight(QFont::Bold);
-        font.setPixelSize(OUTLINE_PIXEL_SIZE);
-        font.setHintingPreference(QFont::PreferNoHinting);
-        face = QRawFont::fromFont(font);
+        // Fontconfig answers every family with its nearest match, so the
+        // narrow face counts only when it is the one that came back.
+        face = BoldFace(QString::fromLatin1(NARROW_FAMILY));
+        if (!face.isValid() || face.familyName().compare(QLatin1String(NARROW_FAMILY), Qt::CaseInsensitive) != 0) {
+            face = BoldFace(QStringLiteral("Arial"));
+        }
     }
     return face.isValid() ? &face : nullptr;
 }
