@@ -73,8 +73,8 @@ watch_memory() {  # pid file seconds [child]
 # verdict on column `judged` (2 VmRSS, 3 RssAnon). Levels are medians, so a
 # moment's block (a buffer in flight, a transient copy) is not taken for
 # growth: the level after the first minute is that of the second minute, the
-# end level that of the last minute (half the time after the first minute
-# each, in runs shorter than three minutes). `from` is "minute" (growth from
+# end level that of the last minute (in runs shorter than three minutes the
+# first third stands for the first minute, and each level takes half the rest). `from` is "minute" (growth from
 # the level after the first minute) or a start level in kB.
 report() {  # name file judged from limit_kB
     awk -v name="$1" -v judged="$3" -v from="$4" -v limit="$5" '
@@ -89,20 +89,20 @@ report() {  # name file judged from limit_kB
         END {
             if (n < 2) { print name ": too few samples"; exit 1 }
             last = t[n]
-            w = last >= 180 ? 60 : (last - 60) / 2
-            if (w < 5) w = 5
-            printf "%s: %d samples over %d s (levels: medians of %d s after the first minute and of the last %d s)\n",
-                   name, n, last, w, w
+            warm = last >= 180 ? 60 : int(last / 3)
+            w = last >= 180 ? 60 : int((last - warm) / 2)
+            printf "%s: %d samples over %d s (levels: medians of %d s after the first %d s and of the last %d s)\n",
+                   name, n, last, w, warm, w
             for (c = 2; c <= 3; c++) {
-                minute[c] = median(c, 60, 60 + w - 1); end[c] = median(c, last - w + 1, last)
+                minute[c] = median(c, warm, warm + w - 1); end[c] = median(c, last - w + 1, last)
                 top[c] = v[1, c]; for (i = 1; i <= n; i++) if (v[i, c] > top[c]) top[c] = v[i, c]
-                printf "  %-7s start %d kB, after the first minute %d kB, end %d kB, highest %d kB: %+d kB after the first minute\n",
-                       c == 2 ? "VmRSS" : "RssAnon", v[1, c], minute[c], end[c], top[c], end[c] - minute[c]
+                printf "  %-7s start %d kB, after the first %d s %d kB, end %d kB, highest %d kB: %+d kB after the first %d s\n",
+                       c == 2 ? "VmRSS" : "RssAnon", v[1, c], warm, minute[c], end[c], top[c], end[c] - minute[c], warm
             }
             base = from == "minute" ? minute[judged] : from + 0
             growth = end[judged] - base
             printf "  %s from %s (%d kB): %+d kB (limit %d kB): %s\n", judged == 2 ? "VmRSS" : "RssAnon",
-                   from == "minute" ? "the level after the first minute" : "the start", base, growth, limit,
+                   from == "minute" ? "the level after the first " warm " s" : "the start", base, growth, limit,
                    growth <= limit ? "pass" : "FAIL"
             exit growth <= limit ? 0 : 1
         }' "$2"
