@@ -1,9 +1,10 @@
 // The pick against GL selection mode: over random pointer positions on the
 // main menu, every game's deal in flight and at rest, drags, turn-overs,
 // cards flying home, the win sequence and cards strewn at random, at three
-// window shapes, both write
-// the same records (names in order, depths on the selection buffer's 32-bit
-// scale), choose the same name and leave the same state behind.
+// window shapes, both write the same records (names in order, depths on the
+// selection buffer's 32-bit scale), choose the same name and leave the same
+// state behind. Where two names' depths agree within the GL's rounding, the
+// nearer is the rounding's choice, and the pick need only follow its rule.
 //
 // TARVIK_PICK_SEED=<n> repeats a run; the seed in use is printed.
 
