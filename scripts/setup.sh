@@ -10,7 +10,7 @@ PACKAGES=(
     libgl-dev libglu1-mesa-dev libgl1-mesa-dri
     fonts-liberation2 fonts-liberation xdg-utils
     libgtest-dev libbenchmark-dev
-    xvfb xauth
+    xvfb xauth xdotool x11-utils
     clang libclang-rt-14-dev llvm
     ccache
     dpkg-dev file lintian desktop-file-utils appstream

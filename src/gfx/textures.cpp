@@ -24,6 +24,8 @@ TextureSlot g_menuButtonTextures[5] = {};
 BackgroundSearch g_backgroundSearch;
 
 namespace {
+constexpr int LARGE_BLOCK_BYTES = 128 * 1024;  // the C library's own starting threshold
+
 struct ColourKey {
     uint8_t on;
     uint8_t r, g, b;
@@ -125,6 +127,13 @@ int InitializeGraphics()
     // The decoding buffers were the largest blocks the program ever asks for;
     // the C library keeps such freed memory for later unless told otherwise.
     malloc_trim(0);
+    // From here on large blocks are mapped on their own and go back to the
+    // system when freed. The renderer makes its immediate-mode vertex buffer
+    // (512 kB) anew every few hundred frames; the C library's sliding
+    // threshold, raised by the freed decoding buffers, would take each one
+    // from the heap instead, which then creeps up by a few MB over thousands
+    // of frames before it settles.
+    mallopt(M_MMAP_THRESHOLD, LARGE_BLOCK_BYTES);
     SetFixedGlState();
     BuildFont();
     return 1;

@@ -8,24 +8,27 @@
 #include "gfx/font.h"
 #include "gfx/textures.h"
 #include "platform/platform.h"
+#include "scene/pickables.h"
 #include "scene/scene_state.h"
 #include "scores/high_score.h"
 
 namespace {
 
-// A rectangle centred on the current origin in its z = 0 plane, texture
+// A rectangle centred on the current origin in its z plane, texture
 // coordinates from (0, 0) at the lower left to (sMax, tMax) at the upper right.
-void DrawRectangle(float halfWidth, float halfHeight, float sMax, float tMax)
+void DrawRectangle(QuadShape shape, float sMax, float tMax)
 {
+    const float w = shape.halfWidth;
+    const float h = shape.halfHeight;
     glBegin(GL_QUADS);
     glTexCoord2f(0.0f, 0.0f);
-    glVertex3f(-halfWidth, -halfHeight, 0.0f);
+    glVertex3f(-w, -h, shape.z);
     glTexCoord2f(sMax, 0.0f);
-    glVertex3f(halfWidth, -halfHeight, 0.0f);
+    glVertex3f(w, -h, shape.z);
     glTexCoord2f(sMax, tMax);
-    glVertex3f(halfWidth, halfHeight, 0.0f);
+    glVertex3f(w, h, shape.z);
     glTexCoord2f(0.0f, tMax);
-    glVertex3f(-halfWidth, halfHeight, 0.0f);
+    glVertex3f(-w, h, shape.z);
     glEnd();
 }
 
@@ -35,6 +38,9 @@ void PlaceAt(float x, float y, float z)
     glTranslatef(x, y, z);
 }
 
+// The main menu's placements carry no turns.
+void PlaceAt(Placement at) { PlaceAt(at.x, at.y, at.z); }
+
 // Table lookups that a corrupt index must not turn into a read out of bounds:
 // an index outside the table draws the quad with no picture.
 template <size_t N>
@@ -43,12 +49,8 @@ TextureSlot SlotAt(const TextureSlot (&slots)[N], int32_t index)
     return index >= 0 && static_cast<size_t>(index) < N ? slots[index] : 0;
 }
 
-constexpr float MENU_BUTTON_Y[5] = {5.0f, 2.75f, 0.5f, -1.75f, -4.0f};  // top to bottom
-constexpr int32_t MENU_BUTTON_FIRST_NAME = 101;                          // names 101..105
-
-constexpr float CARD_HALF_WIDTH = 1.0f;
-constexpr float CARD_HALF_HEIGHT = 1.5f;
-constexpr float CARD_HALF_THICKNESS = 0.02f;
+// A card's outline in the pile's own plane.
+constexpr QuadShape PILE_MARKER = {CARD_FACE.halfWidth, CARD_FACE.halfHeight, 0.0f};
 
 }  // namespace
 
@@ -76,29 +78,28 @@ void DrawMainMenu()
 {
     // Takes effect at the next frame's clear.
     glClearColor(1.0f, 1.0f, 1.0f, 0.5f);
-    const float depth = g_menuDepthOffset;
 
     // The backdrop: the tile repeated 4 x 4 times, then the picture laid over
     // it once, keyed so the tile shows through its holes.
-    PlaceAt(0.0f, 0.0f, -36.0f - depth);
+    PlaceAt(MenuBackdropPlacement());
     glBindTexture(GL_TEXTURE_2D, g_menuTileTexture);
     glNormal3f(0.0f, 0.0f, 1.0f);
-    DrawRectangle(25.0f, 18.75f, 4.0f, 4.0f);
+    DrawRectangle(MENU_BACKDROP, 4.0f, 4.0f);
     glBindTexture(GL_TEXTURE_2D, g_menuBackdropTexture);
     glNormal3f(0.0f, 0.0f, 1.0f);
-    DrawRectangle(25.0f, 18.75f, 1.0f, 1.0f);
+    DrawRectangle(MENU_BACKDROP, 1.0f, 1.0f);
 
-    PlaceAt(-3.9f, 0.45f, -25.0f - depth);
+    PlaceAt(MenuPreviewPlacement());
     glBindTexture(GL_TEXTURE_2D, SlotAt(g_gamePreviewTextures, g_previewGame));
     glNormal3f(0.0f, 0.0f, 1.0f);
-    DrawRectangle(5.35f, 3.5f, 1.0f, 1.0f);
+    DrawRectangle(MENU_PREVIEW, 1.0f, 1.0f);
 
-    for (int k = 0; k < 5; ++k) {
+    for (int k = 0; k < MENU_BUTTON_COUNT; ++k) {
         glLoadName(MENU_BUTTON_FIRST_NAME + k);
-        PlaceAt(11.3f, MENU_BUTTON_Y[k], -25.0f - depth);
+        PlaceAt(MenuButtonPlacement(k));
         glBindTexture(GL_TEXTURE_2D, g_menuButtonTextures[k]);
         glNormal3f(0.0f, 0.0f, 1.0f);
-        DrawRectangle(2.5f, 0.7f, 1.0f, 1.0f);
+        DrawRectangle(MENU_BUTTON, 1.0f, 1.0f);
     }
 }
 
@@ -134,7 +135,7 @@ void DrawPileMarker(float x, float y, float z, int32_t markerIndex)
 {
     PlaceAt(x, y, z);
     glBindTexture(GL_TEXTURE_2D, SlotAt(g_pileMarkerTextures, markerIndex));
-    DrawRectangle(CARD_HALF_WIDTH, CARD_HALF_HEIGHT, 1.0f, 1.0f);
+    DrawRectangle(PILE_MARKER, 1.0f, 1.0f);
 }
 
 void DrawCards()
@@ -147,15 +148,18 @@ void DrawCards()
 
 void DrawCard(Card card)
 {
-    PlaceAt(card.x, card.y, card.z);
+    const Placement at = CardPlacement(card);
+    PlaceAt(at.x, at.y, at.z);
     // In this order the z turn applies to the card first.
-    glRotatef(card.rotX, 1.0f, 0.0f, 0.0f);
-    glRotatef(card.rotY, 0.0f, 1.0f, 0.0f);
-    glRotatef(card.rotZ, 0.0f, 0.0f, 1.0f);
+    glRotatef(at.rotX, 1.0f, 0.0f, 0.0f);
+    glRotatef(at.rotY, 0.0f, 1.0f, 0.0f);
+    glRotatef(at.rotZ, 0.0f, 0.0f, 1.0f);
 
-    const float w = CARD_HALF_WIDTH;
-    const float h = CARD_HALF_HEIGHT;
-    const float d = CARD_HALF_THICKNESS;
+    const float w = CARD_FACE.halfWidth;
+    const float h = CARD_FACE.halfHeight;
+    const float d = CARD_FACE.z;
+    static_assert(CARD_BACK.halfWidth == CARD_FACE.halfWidth && CARD_BACK.halfHeight == CARD_FACE.halfHeight &&
+                  CARD_BACK.z == -CARD_FACE.z);
 
     glBindTexture(GL_TEXTURE_2D, SlotAt(g_cardTextures, card.textureIndex));
     glBegin(GL_QUADS);

@@ -1,4 +1,4 @@
-// Picking in selection mode: the nearest card whatever its id, cards where
+// Picking: the nearest card whatever its id, cards where
 // they are drawn, and the main menu's buttons and backdrop.
 
 #include <GL/gl.h>
