@@ -182,9 +182,13 @@ StartResult StartApplication(Application& application)
         return {false, -1};
     }
     WatchEndRequests();
+    // The pictures are decoded on the other processor while the window and
+    // its context are made; the textures are made from them below.
+    StartDecodingPicturesAhead();
     // The cursors come before the window, as the window shows the arrow.
     LoadPointerCursors();
     if (!CreateWindowGL(g_glWindow)) {
+        StopDecodingPicturesAhead();
         SysErrorBox("Error Creating OpenGL Window");
         return {false, 0};
     }

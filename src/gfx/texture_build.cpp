@@ -10,9 +10,6 @@
 int g_textureSizeLimitOverride = 0;
 
 namespace {
-// A background is shown at window size; a bigger texture only costs memory
-// (a 12,000-pixel photograph would otherwise become a 1 GB texture).
-constexpr int LARGEST_USEFUL_TEXTURE = 2048;
 }  // namespace
 
 int TextureSizeLimit()
@@ -31,10 +28,9 @@ int BuildTextureFromPicture(const char* path, TextureSlot* slot, uint8_t keyOn, 
     return BuildTextureFromPicture(path, &image, slot, keyOn, keyR, keyG, keyB);
 }
 
-int BuildTextureFromPicture(const char* path, SysImage* image, TextureSlot* slot, uint8_t keyOn, int keyR, int keyG,
-                            int keyB)
+int PreparePicture(const char* path, int sizeLimit, SysImage* image, uint8_t keyOn, int keyR, int keyG, int keyB)
 {
-    if (!path || !image || !slot) {
+    if (!path || !image) {
         return 0;
     }
     int width = 0;
@@ -42,14 +38,21 @@ int BuildTextureFromPicture(const char* path, SysImage* image, TextureSlot* slot
     if (!SysPictureSize(path, &width, &height)) {
         return 0;
     }
-    const int limit = TextureSizeLimit();
-    const int textureWidth = TextureDimension(width, limit);
-    const int textureHeight = TextureDimension(height, limit);
+    const int textureWidth = TextureDimension(width, sizeLimit);
+    const int textureHeight = TextureDimension(height, sizeLimit);
     if (textureWidth <= 0 || textureHeight <= 0 || !SysDecodePicture(path, textureWidth, textureHeight, image)) {
         return 0;
     }
     ApplyColourKey(image, keyOn, keyR, keyG, keyB);
+    return 1;
+}
 
+int UploadTexture(const SysImage& image, TextureSlot* slot)
+{
+    if (!slot || image.width <= 0 || image.height <= 0 ||
+        image.rgba.size() < 4 * static_cast<size_t>(image.width) * static_cast<size_t>(image.height)) {
+        return 0;
+    }
     // Earlier errors are not this texture's (bounded: a lost context repeats one).
     for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
     }
@@ -62,12 +65,21 @@ int BuildTextureFromPicture(const char* path, SysImage* image, TextureSlot* slot
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, textureWidth, textureHeight, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                 image->rgba.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 image.rgba.data());
     if (glGetError() != GL_NO_ERROR) {
         glDeleteTextures(1, &name);
         return 0;
     }
     *slot = name;
     return 1;
+}
+
+int BuildTextureFromPicture(const char* path, SysImage* image, TextureSlot* slot, uint8_t keyOn, int keyR, int keyG,
+                            int keyB)
+{
+    if (!path || !image || !slot) {
+        return 0;
+    }
+    return PreparePicture(path, TextureSizeLimit(), image, keyOn, keyR, keyG, keyB) && UploadTexture(*image, slot);
 }

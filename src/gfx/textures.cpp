@@ -4,7 +4,9 @@
 
 #include <malloc.h>
 
+#include <array>
 #include <iterator>
+#include <thread>
 
 #include "game/table.h"
 #include "gfx/font.h"
@@ -66,11 +68,45 @@ const StorePicture OTHER_PICTURES[] = {
 };
 static_assert(std::size(OTHER_PICTURES) == 15, "2 markers, text, 5 previews, 2 backdrop pictures, 5 buttons");
 
-// As BuildTextureFromBitmap, decoding into the series' one buffer.
-int BuildKeyed(int id, SysImage* scratch, TextureSlot* slot, ColourKey key)
+constexpr int FIRST_STORE_PICTURE = 4000;
+constexpr int STORE_PICTURE_COUNT = 73;  // ids 4000 to 4072
+
+// The store's pictures decoded and keyed ahead, on a second thread, while the
+// window and its GL context are made: decoding is most of what making the
+// textures costs, and making the context is mostly waiting for the X server
+// and loading the driver. Only InitializeGraphics takes them, in its order.
+struct PicturesAhead {
+    std::thread worker;
+    bool started = false;
+    bool storeOpened = false;
+    std::array<SysImage, STORE_PICTURE_COUNT> images;
+    std::array<bool, STORE_PICTURE_COUNT> prepared = {};
+    ~PicturesAhead()
+    {
+        if (worker.joinable()) {
+            worker.join();
+        }
+    }
+};
+PicturesAhead s_ahead;
+
+void StorePicturePath(int id, char (&path)[64])
 {
-    char path[64];
     SysStorePicturePath(id, path, static_cast<int>(sizeof path));
+}
+
+// As BuildTextureFromBitmap, decoding into the series' one buffer, or taking
+// the picture decoded ahead when there is one.
+int BuildKeyed(int id, SysImage* scratch, TextureSlot* slot, ColourKey key, PicturesAhead* ahead)
+{
+    if (ahead != nullptr) {
+        const int index = id - FIRST_STORE_PICTURE;
+        const bool ok = ahead->prepared[index] && UploadTexture(ahead->images[index], slot);
+        ahead->images[index] = SysImage();
+        return ok ? 1 : 0;
+    }
+    char path[64];
+    StorePicturePath(id, path);
     return BuildTextureFromPicture(path, scratch, slot, key.on, key.r, key.g, key.b);
 }
 
@@ -98,6 +134,61 @@ void LoadCurrentBackground()
         g_backgroundTexture = made;
     }
 }
+
+// Every store picture, in the order the textures are made.
+template <typename Visit>
+void ForEachStorePicture(Visit visit)
+{
+    for (int k = 1; k <= CARD_COUNT; ++k) {
+        visit(FIRST_FACE_PICTURE - 1 + k, KEY_BLUE);
+    }
+    visit(CARD_BACK_PICTURE, KEY_BLUE);
+    for (const StorePicture& picture : OTHER_PICTURES) {
+        visit(picture.id, picture.key);
+    }
+}
+
+void DecodePicturesAhead()
+{
+    s_ahead.storeOpened = SysOpenPictureStore(PICTURE_STORE_FILE) != 0;
+    if (!s_ahead.storeOpened) {
+        return;
+    }
+    ForEachStorePicture([](int id, ColourKey key) {
+        char path[64];
+        StorePicturePath(id, path);
+        const int index = id - FIRST_STORE_PICTURE;
+        s_ahead.prepared[index] = PreparePicture(path, LARGEST_USEFUL_TEXTURE, &s_ahead.images[index], key.on, key.r,
+                                                 key.g, key.b) != 0;
+    });
+}
+
+// Waits for the decoding ahead; true when there was one.
+bool TakePicturesAhead()
+{
+    if (!s_ahead.started) {
+        return false;
+    }
+    if (s_ahead.worker.joinable()) {
+        s_ahead.worker.join();
+    }
+    return true;
+}
+
+// Forgets whatever was decoded ahead and closes the store it opened.
+void DropPicturesAhead()
+{
+    if (!TakePicturesAhead()) {
+        return;
+    }
+    if (s_ahead.storeOpened) {
+        SysClosePictureStore();
+    }
+    s_ahead.started = false;
+    s_ahead.storeOpened = false;
+    s_ahead.images = {};
+    s_ahead.prepared = {};
+}
 }  // namespace
 
 int InitializeGraphics()
@@ -107,22 +198,30 @@ int InitializeGraphics()
         g_cards[i].textureIndex = i + 1;
         g_cards[i].x = g_cards[i].y = g_cards[i].z = 0.0f;
     }
-    if (!SysOpenPictureStore(PICTURE_STORE_FILE)) {
+    // Pictures decoded ahead are only good for the size limit they assumed.
+    PicturesAhead* ahead = TakePicturesAhead() && TextureSizeLimit() == LARGEST_USEFUL_TEXTURE ? &s_ahead : nullptr;
+    if (s_ahead.started && ahead == nullptr) {
+        DropPicturesAhead();
+    }
+    if (ahead != nullptr ? !ahead->storeOpened : !SysOpenPictureStore(PICTURE_STORE_FILE)) {
+        DropPicturesAhead();
         return 0;
     }
     // One buffer for every store picture; the driver keeps its own copy of
     // each texture, so the buffer goes when the last one is made.
     SysImage scratch;
     for (int k = 1; k <= CARD_COUNT; ++k) {
-        BuildKeyed(FIRST_FACE_PICTURE - 1 + k, &scratch, &g_cardTextures[k], KEY_BLUE);
+        BuildKeyed(FIRST_FACE_PICTURE - 1 + k, &scratch, &g_cardTextures[k], KEY_BLUE, ahead);
     }
-    BuildKeyed(CARD_BACK_PICTURE, &scratch, &g_cardTextures[0], KEY_BLUE);
+    BuildKeyed(CARD_BACK_PICTURE, &scratch, &g_cardTextures[0], KEY_BLUE, ahead);
     OpenBackgroundSearch();
     LoadCurrentBackground();
     for (const StorePicture& picture : OTHER_PICTURES) {
-        BuildKeyed(picture.id, &scratch, picture.slot, picture.key);
+        BuildKeyed(picture.id, &scratch, picture.slot, picture.key, ahead);
     }
     SysClosePictureStore();
+    s_ahead.started = false;
+    s_ahead.storeOpened = false;
     scratch = SysImage();
     // The decoding buffers were the largest blocks the program ever asks for;
     // the C library keeps such freed memory for later unless told otherwise.
@@ -161,4 +260,18 @@ void AdvanceBackground()
         OpenBackgroundSearch();
     }
     LoadCurrentBackground();
+}
+
+void StartDecodingPicturesAhead()
+{
+    if (s_ahead.started) {
+        return;
+    }
+    s_ahead.started = true;
+    s_ahead.worker = std::thread(DecodePicturesAhead);
+}
+
+void StopDecodingPicturesAhead()
+{
+    DropPicturesAhead();
 }

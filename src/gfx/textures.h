@@ -34,6 +34,13 @@ extern BackgroundSearch g_backgroundSearch;
 // and builds the font. Needs a current GL context. 1 on success, 0 when the
 // picture store cannot be opened (then nothing else is done).
 int InitializeGraphics();
+// Opens the picture store and decodes and keys its pictures on a second
+// thread, for the next InitializeGraphics to upload; needs no GL context.
+// What is decoded ahead is exactly what InitializeGraphics would decode.
+void StartDecodingPicturesAhead();
+// Waits for that thread and forgets its pictures (a start that ends before
+// the graphics are made). Safe when none was started.
+void StopDecodingPicturesAhead();
 // Texture from picture `id` of the open store; keyed texels (exact colour)
 // get alpha 0. 1 when made and stored in *slot, 0 otherwise (slot unchanged).
 int BuildTextureFromBitmap(int id, TextureSlot* slot, uint8_t keyOn, int keyR, int keyG, int keyB);

@@ -331,3 +331,59 @@ TEST_F(StartUp, FixedGlStateHoldsAfterStartUp)
     EXPECT_NE(g_fontListBase, 0u);
     EXPECT_TRUE(glIsList(g_fontListBase + 'A'));
 }
+
+// The program decodes the store's pictures on a second thread while its window
+// is made: what it then uploads must be exactly what decoding at start-up
+// gives, slot by slot, with the same pictures missing, keyed and scaled.
+TEST_F(StartUp, PicturesDecodedAheadMakeTheSameTextures)
+{
+    ASSERT_TRUE(SavePicture(FilledPicture(64, 32, Qt::red), "Backgrounds/a.jpg"));
+    QImage keyedEdge = FilledPicture(100, 60, QColor(0, 0, 255));
+    for (int y = 10; y < 50; ++y) {
+        for (int x = 20; x < 70; ++x) {
+            keyedEdge.setPixelColor(x, y, QColor(x * 3, y * 4, 90));
+        }
+    }
+    ASSERT_TRUE(MakePictureStore({{4000, keyedEdge},
+                                  {4051, FilledPicture(71, 96, Qt::white)},
+                                  {4056, FilledPicture(71, 96, Qt::darkRed)},
+                                  {4052, FilledPicture(300, 200, Qt::white)},
+                                  {4059, keyedEdge},
+                                  {4071, FilledPicture(128, 32, Qt::gray)}}));
+    auto allSlots = [] {
+        std::vector<TextureSlot> all(std::begin(g_cardTextures), std::end(g_cardTextures));
+        all.insert(all.end(), std::begin(g_pileMarkerTextures), std::end(g_pileMarkerTextures));
+        all.insert(all.end(), std::begin(g_gamePreviewTextures), std::end(g_gamePreviewTextures));
+        all.insert(all.end(), std::begin(g_menuButtonTextures), std::end(g_menuButtonTextures));
+        all.insert(all.end(), {g_backgroundTexture, g_textTexture, g_menuTileTexture, g_menuBackdropTexture});
+        return all;
+    };
+    auto contents = [&] {
+        std::vector<std::vector<uint8_t>> texels;
+        for (TextureSlot slot : allSlots()) {
+            texels.push_back(slot ? Texels(slot) : std::vector<uint8_t>());
+        }
+        return texels;
+    };
+    ASSERT_EQ(InitializeGraphics(), 1);
+    const auto atStartUp = contents();
+    ClearSlots();
+    StartDecodingPicturesAhead();
+    ASSERT_EQ(InitializeGraphics(), 1);
+    EXPECT_EQ(contents(), atStartUp);
+    int width = 0;
+    int height = 0;
+    EXPECT_EQ(SysPictureSize(":/pictures/4000.png", &width, &height), 0) << "the store is closed after start-up";
+
+    // Without a store the start fails as it does without decoding ahead, and a
+    // start that stops before the graphics leaves the store closed.
+    ClearSlots();
+    std::filesystem::remove(PICTURE_STORE_FILE);
+    StartDecodingPicturesAhead();
+    EXPECT_EQ(InitializeGraphics(), 0);
+    EXPECT_EQ(g_cardTextures[1], 0u);
+    ASSERT_TRUE(MakePictureStore({{4000, keyedEdge}}));
+    StartDecodingPicturesAhead();
+    StopDecodingPicturesAhead();
+    EXPECT_EQ(SysPictureSize(":/pictures/4000.png", &width, &height), 0);
+}
