@@ -27,6 +27,7 @@ BackgroundSearch g_backgroundSearch;
 
 namespace {
 constexpr int LARGE_BLOCK_BYTES = 128 * 1024;  // the C library's own starting threshold
+constexpr int AHEAD_BLOCK_BYTES = 64 * 1024;   // the smallest pictures, 128 x 128 RGBA
 
 struct ColourKey {
     uint8_t on;
@@ -268,6 +269,10 @@ void StartDecodingPicturesAhead()
         return;
     }
     s_ahead.started = true;
+    // The pictures decoded ahead are all held at once, in the other thread's
+    // own heap: mapped one by one (a card is exactly 64 KiB), each goes back
+    // to the system when its texture is made instead of staying in that heap.
+    mallopt(M_MMAP_THRESHOLD, AHEAD_BLOCK_BYTES);
     s_ahead.worker = std::thread(DecodePicturesAhead);
 }
 
