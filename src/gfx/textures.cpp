@@ -136,16 +136,17 @@ void LoadCurrentBackground()
     }
 }
 
-// Every store picture, in the order the textures are made.
+// Every store picture with its slot and key, in the order the textures are
+// made: the faces, the back, then the others (the background comes between).
 template <typename Visit>
 void ForEachStorePicture(Visit visit)
 {
     for (int k = 1; k <= CARD_COUNT; ++k) {
-        visit(FIRST_FACE_PICTURE - 1 + k, KEY_BLUE);
+        visit(FIRST_FACE_PICTURE - 1 + k, &g_cardTextures[k], KEY_BLUE);
     }
-    visit(CARD_BACK_PICTURE, KEY_BLUE);
+    visit(CARD_BACK_PICTURE, &g_cardTextures[0], KEY_BLUE);
     for (const StorePicture& picture : OTHER_PICTURES) {
-        visit(picture.id, picture.key);
+        visit(picture.id, picture.slot, picture.key);
     }
 }
 
@@ -155,7 +156,7 @@ void DecodePicturesAhead()
     if (!s_ahead.storeOpened) {
         return;
     }
-    ForEachStorePicture([](int id, ColourKey key) {
+    ForEachStorePicture([](int id, TextureSlot*, ColourKey key) {
         char path[64];
         StorePicturePath(id, path);
         const int index = id - FIRST_STORE_PICTURE;
@@ -211,18 +212,18 @@ int InitializeGraphics()
     // One buffer for every store picture; the driver keeps its own copy of
     // each texture, so the buffer goes when the last one is made.
     SysImage scratch;
-    for (int k = 1; k <= CARD_COUNT; ++k) {
-        BuildKeyed(FIRST_FACE_PICTURE - 1 + k, &scratch, &g_cardTextures[k], KEY_BLUE, ahead);
+    ForEachStorePicture([&](int id, TextureSlot* slot, ColourKey key) {
+        BuildKeyed(id, &scratch, slot, key, ahead);
+        if (id == CARD_BACK_PICTURE) {
+            OpenBackgroundSearch();
+            LoadCurrentBackground();
+        }
+    });
+    if (ahead != nullptr) {
+        DropPicturesAhead();  // closes the store it opened
+    } else {
+        SysClosePictureStore();
     }
-    BuildKeyed(CARD_BACK_PICTURE, &scratch, &g_cardTextures[0], KEY_BLUE, ahead);
-    OpenBackgroundSearch();
-    LoadCurrentBackground();
-    for (const StorePicture& picture : OTHER_PICTURES) {
-        BuildKeyed(picture.id, &scratch, picture.slot, picture.key, ahead);
-    }
-    SysClosePictureStore();
-    s_ahead.started = false;
-    s_ahead.storeOpened = false;
     scratch = SysImage();
     // The decoding buffers were the largest blocks the program ever asks for;
     // the C library keeps such freed memory for later unless told otherwise.
