@@ -15,8 +15,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/gl_window.h"
-#include "app/main_loop.h"
+#include "qt/gl_window.h"
+#include "qt/main_loop.h"
 #include "game/lifting.h"
 #include "game/table.h"
 #include "scene/scene_state.h"

@@ -52,21 +52,21 @@ FUZZ_FLAGS=(-std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-san
 # coverage is reported on.
 sources() {
     case "$1" in
-        stats) echo tests/fuzz/stats_load_fuzz.cpp src/game/*.cpp src/scores/*.cpp src/platform/headless/*.cpp \
-                    src/platform/common/*.cpp tests/support/name_entry_answer.cpp ;;
-        store) echo tests/fuzz/store_fuzz.cpp src/platform/qt/pictures_qt.cpp src/gfx/texture_pixels.cpp ;;
-        background) echo tests/fuzz/background_fuzz.cpp src/platform/qt/pictures_qt.cpp src/gfx/texture_pixels.cpp ;;
-        cursor) echo tests/fuzz/cursor_fuzz.cpp src/platform/qt/qt_cursors.cpp ;;
+        stats) echo tests/fuzz/stats_load_fuzz.cpp src/game/*.cpp src/store/*.cpp src/scores/*.cpp src/platform/headless/*.cpp \
+                    src/platform/common/*.cpp ;;
+        store) echo tests/fuzz/store_fuzz.cpp src/qt/platform/pictures_qt.cpp src/gfx/texture_pixels.cpp ;;
+        background) echo tests/fuzz/background_fuzz.cpp src/qt/platform/pictures_qt.cpp src/gfx/texture_pixels.cpp ;;
+        cursor) echo tests/fuzz/cursor_fuzz.cpp src/qt/platform/qt_cursors.cpp ;;
         wave) echo tests/fuzz/wave_fuzz.cpp src/platform/common/wave_check.cpp ;;
         *) echo "unknown fuzz target: $1" >&2; return 1 ;;
     esac
 }
 covered() {
     case "$1" in
-        stats) echo src/scores/stats_store.cpp src/scores/high_score.cpp ;;
-        store) echo src/platform/qt/pictures_qt.cpp src/gfx/texture_pixels.cpp ;;
-        background) echo src/platform/qt/pictures_qt.cpp ;;
-        cursor) echo src/platform/qt/qt_cursors.cpp ;;
+        stats) echo src/store/stats_store.cpp src/scores/high_score.cpp ;;
+        store) echo src/qt/platform/pictures_qt.cpp src/gfx/texture_pixels.cpp ;;
+        background) echo src/qt/platform/pictures_qt.cpp ;;
+        cursor) echo src/qt/platform/qt_cursors.cpp ;;
         wave) echo src/platform/common/wave_check.cpp ;;
     esac
 }

@@ -1,8 +1,9 @@
 #include "game/end_of_game.h"
 
+#include "game/commands.h"
 #include "game/table.h"
 #include "platform/platform.h"
-#include "scores/stats_store.h"
+#include "store/stats_store.h"
 
 uint8_t g_winDetected = 0;
 uint8_t g_gameFinished = 0;
@@ -19,9 +20,6 @@ constexpr int32_t STATS_SLOT[] =       {-1,  0,        1,        2,        4,   
 constexpr int32_t FIRST_FOUNDATION[] = {-1,  10,       11,       -1,       10,              16,            -1};
 static_assert(sizeof STATS_SLOT / sizeof STATS_SLOT[0] == MODE_WIN + 1);
 static_assert(sizeof FIRST_FOUNDATION / sizeof FIRST_FOUNDATION[0] == MODE_WIN + 1);
-
-bool IsKing(int32_t card) { return card >= 0 && card % RANKS_PER_SUIT == RANKS_PER_SUIT - 1; }
-bool IsAce(int32_t card) { return card >= 0 && card % RANKS_PER_SUIT == 0; }
 
 // Empty, or exactly one whole suit from the king in slot 0 up to the ace on
 // top. The count of 13 matters: 13 descending ids ending in an ace form a

@@ -4,9 +4,6 @@
 
 #include <cstdint>
 
-constexpr int COMMAND_REDEAL = 32776;
-constexpr int COMMAND_MAIN_MENU = 32773;
-
 extern uint8_t g_winDetected;   // the last placement completed the game
 extern uint8_t g_gameFinished;  // the current deal has been won and counted
 extern int32_t g_winCounted;    // a win of the current deal is counted

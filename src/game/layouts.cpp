@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "game/table.h"
-#include "scores/stats_store.h"
+#include "store/stats_store.h"
 
 namespace {
 

@@ -12,11 +12,8 @@ int32_t g_previewGame = GAME_KLONDIKE;
 
 namespace {
 
-constexpr int32_t STOCK = 1;
-constexpr int32_t WASTE = 2;
 constexpr int32_t FIRST_TABLEAU = 3;
 constexpr int32_t MENU_NAME_BASE = 100;  // names 101..105: the buttons of games 1..5
-constexpr float HELD_Z = -25.0f + SLOTS_PER_PILE * g_stackStepZ;  // above every stacked card
 
 int32_t CardInSlot(const Pile& pile, int32_t slot)
 {
@@ -45,7 +42,7 @@ void HandleMenuPick(int32_t name)
 void DealStockOnto(int32_t first, int32_t last)
 {
     for (int32_t pile = first; pile <= last; ++pile) {
-        const int32_t card = TopCard(STOCK);
+        const int32_t card = TopCard(PILE_STOCK);
         if (card == -1) {
             return;
         }
@@ -61,7 +58,7 @@ void PressStock(int32_t card)
     case GAME_KLONDIKE:
         g_holding = 0;
         g_cards[card].TurnOver();
-        MoveCardToPile(card, WASTE);
+        MoveCardToPile(card, PILE_WASTE);
         break;
     case GAME_SCORPION: DealStockOnto(FIRST_TABLEAU, FIRST_TABLEAU + 2); break;
     case GAME_MOUNT_SUNFLOWER: DealStockOnto(FIRST_TABLEAU, FIRST_TABLEAU + 6); break;
@@ -86,7 +83,7 @@ bool CanLift(int32_t card)
     if (CardInSlot(pile, s + 1) == -1) {
         return pile.canLift != 0;  // the top card: the pile decides
     }
-    if (IsFaceDown(g_cards[card]) && p != 0 && p != STOCK && p != WASTE) {
+    if (IsFaceDown(g_cards[card]) && p != PILE_DECK && p != PILE_STOCK && p != PILE_WASTE) {
         return false;
     }
     if (layout.liftAnyStack) {
@@ -125,7 +122,7 @@ void HandlePick(int32_t name)
     if (!CanLift(name)) {
         return;
     }
-    if (card.pile == STOCK) {
+    if (card.pile == PILE_STOCK) {
         PressStock(name);
         return;
     }

@@ -11,8 +11,6 @@ uint8_t g_soundOn = 1;
 
 namespace {
 
-constexpr int32_t STOCK = 1;
-constexpr int32_t WASTE = 2;
 constexpr const char* TICK_SOUND = "tick.wav";
 
 bool IsCardId(int32_t card) { return card >= 0 && card < CARD_COUNT; }
@@ -78,17 +76,17 @@ int PlaceHeldCards(int32_t target)
 bool StockIsEmpty()
 {
     const GameLayout& layout = CurrentLayout();
-    return layout.pileCount > STOCK && layout.piles[STOCK].kind == PILE_NO_DROP && layout.piles[STOCK].slots[0].card == -1;
+    return layout.pileCount > PILE_STOCK && layout.piles[PILE_STOCK].kind == PILE_NO_DROP && layout.piles[PILE_STOCK].slots[0].card == -1;
 }
 
 // The whole waste goes back face down, so the stock again holds the cards in
 // the order they were first dealt from it.
 void TurnWasteOver()
 {
-    if (StockIsEmpty() && g_stockEmptyArmed && TopCard(WASTE) != -1) {
-        Pile& stock = CurrentLayout().piles[STOCK];
-        Pile& waste = CurrentLayout().piles[WASTE];
-        const int32_t n = CardCount(WASTE);
+    if (StockIsEmpty() && g_stockEmptyArmed && TopCard(PILE_WASTE) != -1) {
+        Pile& stock = CurrentLayout().piles[PILE_STOCK];
+        Pile& waste = CurrentLayout().piles[PILE_WASTE];
+        const int32_t n = CardCount(PILE_WASTE);
         for (int32_t w = 0; w < n; ++w) {
             const int32_t card = waste.slots[w].card;
             const int32_t slot = n - 1 - w;
@@ -103,7 +101,7 @@ void TurnWasteOver()
             // once the order is reversed; stock and waste cards travel alone.
             c.above = -1;
             c.slot = slot;
-            c.pile = STOCK;
+            c.pile = PILE_STOCK;
             stock.slots[slot].card = card;
             waste.slots[w].card = -1;
         }

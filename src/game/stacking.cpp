@@ -14,9 +14,6 @@ namespace {
 template <std::size_t N>
 using AcceptTable = std::array<std::array<int8_t, N>, CARD_COUNT>;
 
-constexpr int SuitOf(int card) { return card / RANKS_PER_SUIT; }
-constexpr int RankOf(int card) { return card % RANKS_PER_SUIT; }
-constexpr bool IsKing(int card) { return RankOf(card) == RANKS_PER_SUIT - 1; }
 constexpr int8_t Id(int suit, int rank) { return static_cast<int8_t>(suit * RANKS_PER_SUIT + rank); }
 
 // Rank r + 1 of the two suits of the other colour (suits 0 and 1 share one).

@@ -119,8 +119,7 @@ bool FoundationAccepts(int32_t pile)
     }
     const int32_t top = TopCard(pile);
     if (top == -1) {
-        return held % RANKS_PER_SUIT == 0;
+        return IsAce(held);
     }
-    const bool topIsKing = top % RANKS_PER_SUIT == RANKS_PER_SUIT - 1;
-    return !topIsKing && held == top + 1;
+    return !IsKing(top) && held == top + 1;
 }

@@ -90,6 +90,18 @@ struct GameLayout {
     Pile piles[PILES_PER_LAYOUT];  // pile 0 is always the deck
 };
 
+// Roles of pile numbers that every layout keeps: pile 0 is the deck; where a
+// game has a stock it is pile 1, and the Klondike waste is pile 2.
+constexpr int32_t PILE_DECK = 0;
+constexpr int32_t PILE_STOCK = 1;
+constexpr int32_t PILE_WASTE = 2;
+
+constexpr int32_t SuitOf(int32_t card) { return card / RANKS_PER_SUIT; }
+constexpr int32_t RankOf(int32_t card) { return card % RANKS_PER_SUIT; }
+// A card id (not -1) of rank 12 or rank 0.
+constexpr bool IsKing(int32_t card) { return card >= 0 && RankOf(card) == RANKS_PER_SUIT - 1; }
+constexpr bool IsAce(int32_t card) { return card >= 0 && RankOf(card) == 0; }
+
 extern Card g_cards[CARD_COUNT];
 extern int32_t g_dealOrder[CARD_COUNT];  // entry k: the k-th card dealt
 extern GameLayout g_layouts[LAYOUT_COUNT];
@@ -97,6 +109,8 @@ extern int32_t g_gameMode;               // GameMode
 
 constexpr float g_stackStepZ = 0.02f;  // z between consecutive slots of a pile
 constexpr float g_fanStepY = 0.5f;     // y between consecutive slots of a fanned pile
+// Held cards hang above every stacked card, slot 51 of the fullest pile included.
+constexpr float HELD_Z = -25.0f + SLOTS_PER_PILE * g_stackStepZ;
 
 // The layout of the current game (empty in the main menu and on the win screen).
 GameLayout& CurrentLayout();

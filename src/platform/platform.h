@@ -29,6 +29,10 @@ void SysPlaySoundAsync(const char* path);
 // Error box with the caption "Error", the exclamation icon, an OK button and
 // no owner window; returns when the player has closed it.
 void SysErrorBox(const char* text);
+// The modal question for a high-score name: returns when the player has
+// answered with "OK". The answer as Windows-1252 bytes, NUL-terminated, cut
+// to capacity - 1 bytes; an empty answer is an empty text. Returns 1.
+int SysAskHighScoreName(char* answer, int capacity);
 // Ends the process with this exit code. The headless build only records the
 // request and returns, so callers must return right after calling it.
 void SysExitProcess(int code);

@@ -22,7 +22,6 @@ constexpr float MS_PER_SPREAD_UNIT = 150.0f;  // phase 2, x
 constexpr float MS_PER_SPIN_DEGREE = 15.0f;   // phase 3, rotY and rotZ
 
 constexpr float TURNING_Z = -23.0f;                    // above every stack
-constexpr float HELD_Z = -25.0f + 52 * g_stackStepZ;   // -23.96
 constexpr float RISEN_Z = -15.0f;                      // phase 0 ends above it
 constexpr float WIN_TOLERANCE = 0.1f;
 constexpr int64_t WIN_PHASE_SECONDS = 5;               // "more than" ends a phase

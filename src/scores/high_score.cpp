@@ -4,11 +4,12 @@
 #include <cstring>
 
 #include "game/placing.h"
-#include "scores/stats_store.h"
-
-char g_highScoreName[HIGH_SCORE_NAME_SIZE] = {};
+#include "platform/platform.h"
+#include "store/stats_store.h"
 
 namespace {
+
+constexpr int ANSWER_SIZE = 256;  // more than any name field takes; cut to 29 when taken
 
 constexpr int TABLE_SIZE = 10;
 constexpr int LAST_SCORE = STATS_FIRST_SCORE + TABLE_SIZE - 1;             // record 30
@@ -16,6 +17,14 @@ constexpr int NAME_OFFSET = STATS_FIRST_SCORE - STATS_FIRST_NAME;           // s
 static_assert(STATS_FIRST_NAME + TABLE_SIZE == STATS_FIRST_SCORE && LAST_SCORE == STATS_RECORD_COUNT - 1);
 
 }  // namespace
+
+int AskHighScoreName()
+{
+    char answer[ANSWER_SIZE];
+    SysAskHighScoreName(answer, ANSWER_SIZE);
+    TakeHighScoreName(answer);
+    return 1;
+}
 
 int IsHighScore(int32_t moves)
 {

@@ -25,19 +25,19 @@
 #include <QWindow>
 #include <QtTest/QTest>
 
-#include "app/gl_window.h"
-#include "app/main_loop.h"
-#include "app/menu_commands.h"
+#include "qt/gl_window.h"
+#include "qt/main_loop.h"
+#include "qt/menu_commands.h"
 #include "game/end_of_game.h"
 #include "game/lifting.h"
 #include "game/placing.h"
 #include "game/table.h"
 #include "platform/platform.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/platform/qt_platform.h"
 #include "scene/pick.h"
 #include "scene/scene_state.h"
 #include "scores/high_score.h"
-#include "scores/stats_store.h"
+#include "store/stats_store.h"
 
 namespace {
 
@@ -98,8 +98,8 @@ public:
         QtPlatformWatchCovering(nullptr);
         // What the window starts with, before any test changes it.
         app_test::g_start.viewport = app_test::ViewportNow();
-        app_test::g_start.redealEnabled = app_test::MenuAction(COMMAND_REDEAL_ITEM)->isEnabled();
-        app_test::g_start.mainMenuEnabled = app_test::MenuAction(COMMAND_MAIN_MENU_ITEM)->isEnabled();
+        app_test::g_start.redealEnabled = app_test::MenuAction(COMMAND_REDEAL)->isEnabled();
+        app_test::g_start.mainMenuEnabled = app_test::MenuAction(COMMAND_MAIN_MENU)->isEnabled();
         const char up = 1;
         if (write(g_startedSignal, &up, 1) != 1) {
             ADD_FAILURE() << "could not report the start";
@@ -346,8 +346,8 @@ void ResetProgramState()
     ReshapeGL(640, 480);
     SysCheckMenuItem(COMMAND_SOUND_ON, 1);
     SysCheckMenuItem(COMMAND_ALTERNATE_BACKGROUNDS, 1);
-    SysEnableMenuItem(COMMAND_REDEAL_ITEM, 0);
-    SysEnableMenuItem(COMMAND_MAIN_MENU_ITEM, 0);
+    SysEnableMenuItem(COMMAND_REDEAL, 0);
+    SysEnableMenuItem(COMMAND_MAIN_MENU, 0);
     SetDefaultStats();
     for (int i = 0; i < STATS_SESSION_COUNT; ++i) {
         SetSessionCount(i, 0);

@@ -12,13 +12,13 @@
 #include <QUrl>
 #include <QtTest/QTest>
 
-#include "app/about_box.h"
+#include "qt/about_box.h"
 #include "app/app_fixture.h"
-#include "app/gl_window.h"
-#include "app/menu_commands.h"
-#include "platform/qt/qt_platform.h"
-#include "scores/dialogs/score_dialogs.h"
-#include "scores/stats_store.h"
+#include "qt/gl_window.h"
+#include "qt/menu_commands.h"
+#include "qt/platform/qt_platform.h"
+#include "qt/score_dialogs.h"
+#include "store/stats_store.h"
 
 using namespace app_test;
 

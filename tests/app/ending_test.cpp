@@ -17,11 +17,11 @@
 #include <QSessionManager>
 
 #include "app/app_fixture.h"
-#include "app/gl_window.h"
-#include "app/main_loop.h"
-#include "app/menu_commands.h"
+#include "qt/gl_window.h"
+#include "qt/main_loop.h"
+#include "qt/menu_commands.h"
 #include "game/table.h"
-#include "scores/stats_store.h"
+#include "store/stats_store.h"
 
 using namespace app_test;
 

@@ -10,18 +10,18 @@
 #include <QtTest/QTest>
 
 #include "app/app_fixture.h"
-#include "app/gl_window.h"
-#include "app/menu_commands.h"
+#include "qt/gl_window.h"
+#include "qt/menu_commands.h"
 #include "game/end_of_game.h"
 #include "game/lifting.h"
 #include "game/placing.h"
 #include "game/table.h"
 #include "platform/platform.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/platform/qt_platform.h"
 #include "scene/scene_state.h"
-#include "scores/dialogs/score_dialogs.h"
+#include "qt/score_dialogs.h"
 #include "scores/high_score.h"
-#include "scores/stats_store.h"
+#include "store/stats_store.h"
 
 using namespace app_test;
 
@@ -148,8 +148,8 @@ TEST_F(AppTest, EveryGameStartsFromTheMainMenuAndIsDealt)
         EXPECT_EQ(onPiles, CARD_COUNT) << "game " << game;
         EXPECT_EQ(CardCount(0), 0) << "cards left on the deck in game " << game;
         EXPECT_EQ(GetSessionCount(STATS_GAMES_DEALT), 1);
-        EXPECT_TRUE(MenuAction(COMMAND_REDEAL_ITEM)->isEnabled());
-        EXPECT_TRUE(MenuAction(COMMAND_MAIN_MENU_ITEM)->isEnabled());
+        EXPECT_TRUE(MenuAction(COMMAND_REDEAL)->isEnabled());
+        EXPECT_TRUE(MenuAction(COMMAND_MAIN_MENU)->isEnabled());
     }
 }
 
@@ -190,7 +190,7 @@ TEST_F(AppTest, LegalDropPlacesTheCard)
 TEST_F(AppTest, RedealMidGameCountsOneLossAndDealsAgain)
 {
     ASSERT_TRUE(StartGame(GAME_MOUNT_SUNFLOWER));
-    MenuAction(COMMAND_REDEAL_ITEM)->trigger();
+    MenuAction(COMMAND_REDEAL)->trigger();
     EXPECT_EQ(GetSessionCount(9), 1);
     EXPECT_EQ(Record(9), "1");
     ASSERT_TRUE(SettleCards());
@@ -205,12 +205,12 @@ TEST_F(AppTest, RedealMidGameCountsOneLossAndDealsAgain)
 TEST_F(AppTest, MainMenuMidGameCountsOneLoss)
 {
     ASSERT_TRUE(StartGame(GAME_BAKERS_DOZEN));
-    MenuAction(COMMAND_MAIN_MENU_ITEM)->trigger();
+    MenuAction(COMMAND_MAIN_MENU)->trigger();
     EXPECT_EQ(GetSessionCount(8), 1);
     EXPECT_EQ(Record(8), "1");
     EXPECT_EQ(g_gameMode, MODE_MAIN_MENU);
-    EXPECT_FALSE(MenuAction(COMMAND_REDEAL_ITEM)->isEnabled());
-    EXPECT_FALSE(MenuAction(COMMAND_MAIN_MENU_ITEM)->isEnabled());
+    EXPECT_FALSE(MenuAction(COMMAND_REDEAL)->isEnabled());
+    EXPECT_FALSE(MenuAction(COMMAND_MAIN_MENU)->isEnabled());
 }
 
 TEST_F(AppTest, AfterAWinRedealAndMainMenuCountNothing)
@@ -219,9 +219,9 @@ TEST_F(AppTest, AfterAWinRedealAndMainMenuCountNothing)
     WinByRelease();
     EXPECT_EQ(g_gameMode, MODE_WIN);
     EXPECT_EQ(GetSessionCount(1), 1);
-    EXPECT_FALSE(MenuAction(COMMAND_REDEAL_ITEM)->isEnabled());
+    EXPECT_FALSE(MenuAction(COMMAND_REDEAL)->isEnabled());
     // Greyed in the menu; even when it arrives, it counts nothing.
-    HandleMenuCommand(COMMAND_REDEAL_ITEM);
+    HandleMenuCommand(COMMAND_REDEAL);
     EXPECT_EQ(GetSessionCount(6), 0);
     EXPECT_EQ(Record(6), "0");
     // The deal it asks for finds the win screen as its game and deals Klondike.
@@ -230,7 +230,7 @@ TEST_F(AppTest, AfterAWinRedealAndMainMenuCountNothing)
 
     WinByRelease();
     ASSERT_EQ(g_gameMode, MODE_WIN);
-    MenuAction(COMMAND_MAIN_MENU_ITEM)->trigger();
+    MenuAction(COMMAND_MAIN_MENU)->trigger();
     EXPECT_EQ(GetSessionCount(5), 0);
     EXPECT_EQ(Record(5), "0");
     EXPECT_EQ(g_gameMode, MODE_MAIN_MENU);
@@ -241,14 +241,14 @@ TEST_F(AppTest, ReleasesInTheMainMenuAfterAWinStayInTheMenu)
     ASSERT_TRUE(StartGame(GAME_KLONDIKE));
     WinByRelease();
     ASSERT_EQ(g_gameMode, MODE_WIN);
-    MenuAction(COMMAND_MAIN_MENU_ITEM)->trigger();
+    MenuAction(COMMAND_MAIN_MENU)->trigger();
     const QPoint at(50, 50);
     MoveTo(at);
     PressAt(at);
     ReleaseAt(at);
     Frames(2);
     EXPECT_EQ(g_gameMode, MODE_MAIN_MENU);
-    EXPECT_FALSE(MenuAction(COMMAND_REDEAL_ITEM)->isEnabled());
+    EXPECT_FALSE(MenuAction(COMMAND_REDEAL)->isEnabled());
 }
 
 TEST_F(AppTest, OptionsToggleTheirChecksAndTheTick)

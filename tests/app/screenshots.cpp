@@ -22,9 +22,9 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "app/gl_window.h"
-#include "app/main_loop.h"
-#include "app/menu_commands.h"
+#include "qt/gl_window.h"
+#include "qt/main_loop.h"
+#include "qt/menu_commands.h"
 #include "game/lifting.h"
 #include "game/table.h"
 #include "scores/high_score.h"

@@ -13,14 +13,14 @@
 #include <QWindow>
 
 #include "app/app_fixture.h"
-#include "app/gl_window.h"
-#include "app/main_loop.h"
-#include "app/menu_commands.h"
+#include "qt/gl_window.h"
+#include "qt/main_loop.h"
+#include "qt/menu_commands.h"
 #include "app/x_windows.h"
 #include "game/lifting.h"
 #include "game/table.h"
-#include "platform/qt/qt_platform.h"
-#include "scores/dialogs/score_dialogs.h"
+#include "qt/platform/qt_platform.h"
+#include "qt/score_dialogs.h"
 
 using namespace app_test;
 

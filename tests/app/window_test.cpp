@@ -18,15 +18,15 @@
 #include <QtTest/QTest>
 
 #include "app/app_fixture.h"
-#include "app/gl_window.h"
-#include "app/main_loop.h"
-#include "app/menu_commands.h"
+#include "qt/gl_window.h"
+#include "qt/main_loop.h"
+#include "qt/menu_commands.h"
 #include "game/lifting.h"
 #include "game/placing.h"
 #include "game/table.h"
 #include "platform/common/cursors.h"
 #include "platform/platform.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/platform/qt_platform.h"
 #include "scene/scene_state.h"
 
 using namespace app_test;
@@ -114,10 +114,10 @@ TEST_F(AppTest, MenuFollowsTheCommandTable)
 
 TEST_F(AppTest, MenuStatesGoThroughThePlatform)
 {
-    SysEnableMenuItem(COMMAND_REDEAL_ITEM, 1);
-    EXPECT_TRUE(MenuAction(COMMAND_REDEAL_ITEM)->isEnabled());
-    SysEnableMenuItem(COMMAND_REDEAL_ITEM, 0);
-    EXPECT_FALSE(MenuAction(COMMAND_REDEAL_ITEM)->isEnabled());
+    SysEnableMenuItem(COMMAND_REDEAL, 1);
+    EXPECT_TRUE(MenuAction(COMMAND_REDEAL)->isEnabled());
+    SysEnableMenuItem(COMMAND_REDEAL, 0);
+    EXPECT_FALSE(MenuAction(COMMAND_REDEAL)->isEnabled());
     SysCheckMenuItem(COMMAND_SOUND_ON, 0);
     EXPECT_FALSE(MenuAction(COMMAND_SOUND_ON)->isChecked());
     SysCheckMenuItem(COMMAND_SOUND_ON, 1);

@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "outcome_counters.h"
-#include "platform/qt/qt_cursor_file.h"
+#include "qt/platform/qt_cursor_file.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {

@@ -12,7 +12,7 @@
 
 #include "fuzz_folder.h"
 #include "scores/high_score.h"
-#include "scores/stats_store.h"
+#include "store/stats_store.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "outcome_counters.h"
 #include "gfx/texture_pixels.h"
 #include "platform/platform.h"
-#include "platform/qt/pictures_qt.h"
+#include "qt/platform/pictures_qt.h"
 
 namespace {
 

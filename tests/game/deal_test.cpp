@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <array>
 
+#include "game/commands.h"
 #include "game/deal.h"
 #include "game/end_of_game.h"
 #include "game/lifting.h"
 #include "game/placing.h"
 #include "game/table.h"
 #include "platform/headless/headless.h"
-#include "scores/stats_store.h"
+#include "store/stats_store.h"
 #include "support/game_test.h"
 #include "support/table_setup.h"
 

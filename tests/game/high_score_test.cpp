@@ -6,7 +6,7 @@
 #include "game/placing.h"
 #include "platform/headless/headless.h"
 #include "scores/high_score.h"
-#include "scores/stats_store.h"
+#include "store/stats_store.h"
 #include "support/game_test.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include "game/layouts.h"
 #include "game/table.h"
-#include "scores/stats_store.h"
+#include "store/stats_store.h"
 #include "support/game_test.h"
 #include "support/table_setup.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "scores/high_score.h"
-#include "scores/stats_store.h"
+#include "store/stats_store.h"
 #include "support/game_test.h"
 
 namespace {

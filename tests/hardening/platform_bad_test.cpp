@@ -20,7 +20,7 @@
 #include "bad_files.h"
 #include "platform/common/cursors.h"
 #include "platform/platform.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/platform/qt_platform.h"
 #include "support/gl_context.h"
 
 namespace fs = std::filesystem;

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "bad_files.h"
-#include "scores/stats_store.h"
+#include "store/stats_store.h"
 #include "support/game_test.h"
 
 namespace fs = std::filesystem;

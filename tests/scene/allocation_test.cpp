@@ -16,7 +16,7 @@
 #include "scene/update.h"
 #include "scene_fixture.h"
 #include "scores/high_score.h"
-#include "scores/stats_store.h"
+#include "store/stats_store.h"
 
 namespace {
 bool s_watching = false;

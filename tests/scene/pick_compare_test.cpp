@@ -28,7 +28,7 @@
 #include "scene/scene_state.h"
 #include "scene/update.h"
 #include "scene_fixture.h"
-#include "scores/stats_store.h"
+#include "store/stats_store.h"
 #include "select_oracle.h"
 
 namespace {

@@ -20,7 +20,7 @@
 #include "scene/pick.h"
 #include "scene/scene_state.h"
 #include "scene/update.h"
-#include "scores/stats_store.h"
+#include "store/stats_store.h"
 #include "support/gl_context.h"
 
 namespace {

@@ -13,16 +13,16 @@
 #include <QtTest/QTest>
 
 #include "app/app_fixture.h"
-#include "app/gl_window.h"
-#include "app/main_loop.h"
+#include "qt/gl_window.h"
+#include "qt/main_loop.h"
 #include "game/lifting.h"
 #include "game/table.h"
 #include "platform/platform.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/platform/qt_platform.h"
 #include "scene/pick.h"
 #include "scene/scene_state.h"
-#include "scores/dialogs/score_dialogs.h"
-#include "scores/stats_store.h"
+#include "qt/score_dialogs.h"
+#include "store/stats_store.h"
 
 namespace storm {
 

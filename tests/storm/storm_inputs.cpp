@@ -13,15 +13,15 @@
 #include <QWindow>
 
 #include "app/app_fixture.h"
-#include "app/gl_window.h"
-#include "app/menu_commands.h"
+#include "qt/gl_window.h"
+#include "qt/menu_commands.h"
 #include "game/end_of_game.h"
 #include "game/lifting.h"
 #include "game/placing.h"
 #include "game/table.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/platform/qt_platform.h"
 #include "scene/scene_state.h"
-#include "scores/stats_store.h"
+#include "store/stats_store.h"
 #include "storm/storm_driver.h"
 #include "storm/storm_steps.h"
 
@@ -60,7 +60,7 @@ constexpr int MIN_PLAY_HEIGHT = 150;
 
 // Every menu command but "E&xit".
 constexpr int32_t MENU_COMMANDS[] = {
-    COMMAND_REDEAL_ITEM, COMMAND_MAIN_MENU_ITEM, COMMAND_SOUND_ON, COMMAND_ALTERNATE_BACKGROUNDS,
+    COMMAND_REDEAL, COMMAND_MAIN_MENU, COMMAND_SOUND_ON, COMMAND_ALTERNATE_BACKGROUNDS,
     COMMAND_INSTRUCTIONS, COMMAND_HIGH_SCORES, COMMAND_STATISTICS, COMMAND_ABOUT,
 };
 
@@ -100,7 +100,7 @@ void PlanStart(std::mt19937& random, std::deque<Step>& steps)
 {
     const int32_t game = Between(random, GAME_KLONDIKE, GAME_BAKERS_DOZEN);
     if (g_gameMode != MODE_MAIN_MENU) {
-        steps.push_back(MenuCommand(COMMAND_MAIN_MENU_ITEM));
+        steps.push_back(MenuCommand(COMMAND_MAIN_MENU));
     }
     // The buttons lie at the right edge of a 4:3 view: a window too small or
     // too narrow to show them is first made big and wide enough.

@@ -13,14 +13,14 @@
 #include <QWindow>
 
 #include "app/app_fixture.h"
-#include "app/menu_commands.h"
+#include "qt/menu_commands.h"
 #include "game/end_of_game.h"
 #include "game/lifting.h"
 #include "game/placing.h"
 #include "game/table.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/platform/qt_platform.h"
 #include "scene/scene_state.h"
-#include "scores/stats_store.h"
+#include "store/stats_store.h"
 #include "storm/storm_driver.h"
 #include "storm/storm_inputs.h"
 
@@ -197,14 +197,14 @@ std::string CheckMenuEffect(int32_t command, bool enabled, int dialogsBefore, ui
                    : "Alternate Backgrounds did not toggle";
     case COMMAND_INSTRUCTIONS:
         return QtPlatformLastDocument().endsWith(QStringLiteral("/instructions.htm")) ? "" : "no instructions page";
-    case COMMAND_REDEAL_ITEM:
+    case COMMAND_REDEAL:
         if (enabled && !g_newGameRequested) {
             return "Redeal asked for no deal";
         }
         return lossesNow == lossesWanted ? "" : "Redeal counted " + std::to_string(lossesNow - lossesBefore) + " losses";
-    case COMMAND_MAIN_MENU_ITEM:
+    case COMMAND_MAIN_MENU:
         if (enabled && (g_gameMode != MODE_MAIN_MENU || action->isEnabled() ||
-                        app_test::MenuAction(COMMAND_REDEAL_ITEM)->isEnabled())) {
+                        app_test::MenuAction(COMMAND_REDEAL)->isEnabled())) {
             return "Main Menu did not leave for the menu with both items greyed";
         }
         return lossesNow == lossesWanted ? "" : "Main Menu counted " + std::to_string(lossesNow - lossesBefore) + " losses";

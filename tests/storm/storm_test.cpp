@@ -20,13 +20,13 @@
 #include <QWindow>
 
 #include "app/app_fixture.h"
-#include "app/gl_window.h"
-#include "app/menu_commands.h"
+#include "qt/gl_window.h"
+#include "qt/menu_commands.h"
 #include "game/end_of_game.h"
 #include "game/lifting.h"
 #include "game/placing.h"
 #include "game/table.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/platform/qt_platform.h"
 #include "scene/scene_state.h"
 #include "storm/storm_driver.h"
 #include "storm/storm_inputs.h"
@@ -168,8 +168,8 @@ private:
     int32_t lastMode_ = MODE_MAIN_MENU;
     int32_t lastGame_ = 0;  // the game whose layout the cards last lay in; 0 before the first deal
     int wins_ = 0;
-    QAction* redeal_ = app_test::MenuAction(COMMAND_REDEAL_ITEM);
-    QAction* mainMenu_ = app_test::MenuAction(COMMAND_MAIN_MENU_ITEM);
+    QAction* redeal_ = app_test::MenuAction(COMMAND_REDEAL);
+    QAction* mainMenu_ = app_test::MenuAction(COMMAND_MAIN_MENU);
     QAction* sound_ = app_test::MenuAction(COMMAND_SOUND_ON);
     QAction* backgrounds_ = app_test::MenuAction(COMMAND_ALTERNATE_BACKGROUNDS);
 };

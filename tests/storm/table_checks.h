@@ -7,7 +7,7 @@
 #include <string>
 
 #include "game/table.h"
-#include "scores/stats_store.h"
+#include "store/stats_store.h"
 
 namespace storm {
 

@@ -5,7 +5,7 @@
 #include "game/deal.h"
 #include "game/table.h"
 #include "platform/headless/headless.h"
-#include "scores/stats_store.h"
+#include "store/stats_store.h"
 #include "storm/table_checks.h"
 #include "support/reset.h"
 

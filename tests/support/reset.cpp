@@ -9,7 +9,7 @@
 #include "game/table.h"
 #include "platform/headless/headless.h"
 #include "scores/high_score.h"
-#include "scores/stats_store.h"
+#include "store/stats_store.h"
 
 void ResetGameState()
 {

@@ -18,7 +18,7 @@ struct HeadlessRecord {
     std::vector<SysCursor> cursorsSet;
     int exitRequests = 0;
     int exitCode = 0;                 // of the last exit request
-    int nameRequests = 0;             // times AskHighScoreName ran
+    int nameRequests = 0;             // times the name was asked for
     std::string nameAnswer;           // what the name dialog answers
 };
 

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -25,6 +26,17 @@ void SysEnableMenuItem(int command, int enabled) { g_headless.menuEnabled[comman
 void SysCheckMenuItem(int command, int checked) { g_headless.menuChecked[command] = checked ? 1 : 0; }
 void SysPlaySoundAsync(const char* path) { g_headless.sounds.emplace_back(path ? path : ""); }
 void SysErrorBox(const char* text) { g_headless.errorBoxes.emplace_back(text ? text : ""); }
+
+int SysAskHighScoreName(char* answer, int capacity)
+{
+    ++g_headless.nameRequests;
+    if (capacity > 0) {
+        const size_t length = std::min(g_headless.nameAnswer.size(), static_cast<size_t>(capacity - 1));
+        std::memcpy(answer, g_headless.nameAnswer.data(), length);
+        answer[length] = '\0';
+    }
+    return 1;
+}
 
 void SysExitProcess(int code)
 {

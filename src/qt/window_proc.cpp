@@ -1,0 +1,241 @@
+#include "qt/window_proc.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QWindow>
+#include <QWindowStateChangeEvent>
+
+#include "qt/gl_window.h"
+#include "qt/main_loop.h"
+#include "game/lifting.h"
+#include "game/placing.h"
+#include "platform/common/cursors.h"
+#include "scene/pick.h"
+#include "scene/scene_state.h"
+
+namespace {
+
+constexpr double TABLE_HALF_WIDTH = 14.0;   // table units from the middle to the viewport's side
+constexpr double TABLE_HALF_HEIGHT = 10.0;  // and to its top and bottom
+
+bool g_pressWaiting = false;
+// The GL area's size when the viewport was last set from it; a resize to the
+// same size (the window system confirming the first layout) changes nothing.
+QSize g_lastAreaSize;
+
+QSize AreaDeviceSize(const QWindow* area)
+{
+    const qreal ratio = area->devicePixelRatio();
+    return QSize(qRound(area->width() * ratio), qRound(area->height() * ratio));
+}
+
+void ReshapeToArea()
+{
+    if (g_glWindow.area == nullptr || !MakeWindowCurrent(g_glWindow)) {
+        return;
+    }
+    g_lastAreaSize = AreaDeviceSize(g_glWindow.area);
+    ReshapeGL(g_lastAreaSize.width(), g_lastAreaSize.height());
+}
+
+void OpenMenuBar()
+{
+    if (g_glWindow.window == nullptr) {
+        return;
+    }
+    QMenuBar* bar = g_glWindow.window->menuBar();
+    const QList<QAction*> menus = bar->actions();
+    if (!menus.isEmpty()) {
+        bar->setActiveAction(menus.first());
+    }
+}
+
+class GlArea : public QWindow {
+public:
+    GlArea() { setSurfaceType(QSurface::OpenGLSurface); }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+            FlushPendingPress();
+            PointerFrom(static_cast<QMouseEvent*>(event));
+            ShowClassCursor();
+            return true;
+        case QEvent::MouseButtonPress:
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                FlushPendingPress();
+                PointerFrom(static_cast<QMouseEvent*>(event));
+                g_pressWaiting = true;
+            }
+            return true;
+        case QEvent::MouseButtonDblClick:
+            // Qt sends this right after the double click's second press: that
+            // press was the double click itself and is no press of its own.
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                g_pressWaiting = false;
+            }
+            return true;
+        case QEvent::MouseButtonRelease:
+            FlushPendingPress();
+            Release(static_cast<QMouseEvent*>(event));
+            return true;
+        case QEvent::KeyPress:
+            // F10 opens the menu bar, as desktop menu handling commonly does;
+            // Alt with a letter is handled by the menu bar itself.
+            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_F10 &&
+                static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+                OpenMenuBar();
+                return true;
+            }
+            event->ignore();
+            return false;
+        case QEvent::Wheel:
+        case QEvent::KeyRelease:
+            // The keyboard and the wheel have no function of their own.
+            event->ignore();
+            return false;
+        default:
+            return QWindow::event(event);
+        }
+    }
+
+    void exposeEvent(QExposeEvent* event) override
+    {
+        QWindow::exposeEvent(event);
+        // No frames are made while a modal dialog is open, so what lay over
+        // the area (an open menu) would stay painted there.
+        if (isExposed() && QApplication::activeModalWidget() != nullptr) {
+            RepresentLastFrame();
+        }
+    }
+
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWindow::resizeEvent(event);
+        const bool minimised = g_glWindow.window != nullptr && g_glWindow.window->isMinimized();
+        if (!minimised && AreaDeviceSize(this) != g_lastAreaSize) {
+            ReshapeToArea();
+        }
+    }
+
+private:
+    // The window holds no capture: positions outside the GL area are not seen,
+    // so the pointer stays at its last position inside.
+    bool Inside(const QPointF& position) const
+    {
+        return position.x() >= 0 && position.y() >= 0 && position.x() < width() && position.y() < height();
+    }
+
+    void PointerFrom(const QMouseEvent* event)
+    {
+        if (!Inside(event->position())) {
+            return;
+        }
+        const qreal ratio = devicePixelRatio();
+        UpdatePointer(static_cast<int32_t>(event->position().x() * ratio),
+                      static_cast<int32_t>(event->position().y() * ratio), qRound(height() * ratio));
+    }
+
+    void Release(const QMouseEvent* event)
+    {
+        if (event->button() != Qt::LeftButton || !Inside(event->position())) {
+            return;
+        }
+        DropHeldCards();
+        ShowClassCursor();
+    }
+};
+
+class MainFrame : public QMainWindow {
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        // The window stays until the loop has ended; the loop then destroys it.
+        event->ignore();
+        TerminateApplication(g_glWindow);
+    }
+
+    void changeEvent(QEvent* event) override
+    {
+        QMainWindow::changeEvent(event);
+        if (event->type() != QEvent::WindowStateChange) {
+            return;
+        }
+        const Qt::WindowStates state = windowState();
+        if (state & Qt::WindowMinimized) {
+            g_windowMaximized = 0;
+            g_glWindow.visible = false;
+            g_menuDepthOffset = 0.0f;
+        } else if (state & Qt::WindowMaximized) {
+            g_windowMaximized = 1;
+            g_glWindow.visible = true;
+            g_menuDepthOffset = 0.0f;
+            ReshapeToArea();
+        } else {
+            g_glWindow.visible = true;
+            ReshapeToArea();
+        }
+    }
+};
+
+}  // namespace
+
+QMainWindow* NewMainFrame()
+{
+    g_lastAreaSize = QSize();
+    return new MainFrame();
+}
+
+QWindow* NewGlArea()
+{
+    return new GlArea();
+}
+
+void AcceptAreaSize(QWindow* area)
+{
+    g_lastAreaSize = AreaDeviceSize(area);
+}
+
+void UpdatePointer(int32_t areaX, int32_t areaY, int32_t areaHeight)
+{
+    // The viewport is anchored at the area's lower left; while it is taller
+    // than the area (the first 640 x 480 one under the menu bar) its top rows
+    // lie hidden above the area and pointer rows count from the viewport's top.
+    const int32_t hiddenRows = g_windowHeight > areaHeight ? g_windowHeight - areaHeight : 0;
+    g_pointerX = areaX;
+    g_pointerY = areaY + hiddenRows;
+    const double halfWidth = g_windowWidth / 2.0;
+    const double halfHeight = g_windowHeight / 2.0;
+    if (halfWidth > 0.0 && halfHeight > 0.0) {
+        g_pointerWorldX = static_cast<float>((g_pointerX - halfWidth) / halfWidth * TABLE_HALF_WIDTH);
+        g_pointerWorldY = static_cast<float>(-(g_pointerY - halfHeight) / halfHeight * TABLE_HALF_HEIGHT);
+    }
+}
+
+void ShowClassCursor()
+{
+    // Without its file the window has no pointer of its own and leaves the
+    // shape as it is.
+    if (!g_holding && g_arrowCursor != 0) {
+        SetPointerCursor(0);
+    }
+}
+
+void FlushPendingPress()
+{
+    if (!g_pressWaiting) {
+        return;
+    }
+    g_pressWaiting = false;
+    if (!MakeWindowCurrent(g_glWindow)) {
+        return;
+    }
+    g_pressPending = 1;
+    PickAtPointer();
+}
