@@ -33,6 +33,9 @@ void SysErrorBox(const char* text);
 // answered with "OK". The answer as Windows-1252 bytes, NUL-terminated, cut
 // to capacity - 1 bytes; an empty answer is an empty text. Returns 1.
 int SysAskHighScoreName(char* answer, int capacity);
+// Wakes the loop so that it sees the end the program has asked for (the
+// loop then ends once it has handled what was queued before). Returns at once.
+void SysPostQuit();
 // Ends the process with this exit code. The headless build only records the
 // request and returns, so callers must return right after calling it.
 void SysExitProcess(int code);

@@ -14,8 +14,7 @@
 #include <QSessionManager>
 #include <QSocketNotifier>
 
-#include "qt/gl_window.h"
-#include "store/stats_store.h"
+#include "app/gl_window.h"
 
 namespace {
 
@@ -81,14 +80,6 @@ void CloseModalDialogs()
     }
 }
 
-void SaveStatsIfOwed()
-{
-    if (g_glWindow.statsOwed) {
-        g_glWindow.statsOwed = false;
-        SaveStats();
-    }
-}
-
 }  // namespace
 
 void WatchEndRequests()
@@ -150,6 +141,6 @@ void SaveAtProcessEnd()
     static bool s_registered = false;
     if (!s_registered) {
         s_registered = true;
-        std::atexit(SaveStatsIfOwed);
+        std::atexit([] { SaveStatsIfOwed(g_glWindow); });
     }
 }

@@ -1,8 +1,5 @@
 #include "qt/gl_window.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
-
 #include <QApplication>
 #include <QIcon>
 #include <QMainWindow>
@@ -10,22 +7,16 @@
 #include <QSurfaceFormat>
 #include <QWindow>
 
-#include "qt/menu_commands.h"
-#include "qt/window_proc.h"
 #include "platform/platform.h"
+#include "qt/menu_commands.h"
 #include "qt/platform/qt_platform.h"
-#include "scene/scene_state.h"
-#include "store/stats_store.h"
+#include "qt/window_proc.h"
 
-GLWindow g_glWindow;
-uint8_t g_windowMaximized = 0;
+QtWindow g_qtWindow;
 
 namespace {
 
 constexpr int DEPTH_BITS = 16;
-constexpr double FIELD_OF_VIEW = 45.0;
-constexpr double NEAR_PLANE = 1.0;
-constexpr double FAR_PLANE = 100.0;
 constexpr const char* ICON_RESOURCE = ":/icon/tarvik.png";
 
 QSurfaceFormat WindowFormat()
@@ -49,14 +40,12 @@ bool FormatFits(const QSurfaceFormat& format)
            format.redBufferSize() > 0 && format.greenBufferSize() > 0 && format.blueBufferSize() > 0;
 }
 
-void ForgetWindow(GLWindow& window)
+void ForgetWindow()
 {
     g_mainWindow = nullptr;
     QtPlatformSetCursorWindow(nullptr);
     QtPlatformWatchCovering(nullptr);
-    window.window = nullptr;
-    window.area = nullptr;
-    window.renderContext = nullptr;
+    g_qtWindow = QtWindow();
 }
 
 }  // namespace
@@ -83,15 +72,12 @@ void UnregisterWindowClass(Application& application)
 
 int CreateWindowGL(GLWindow& window)
 {
-    g_alternateBackgrounds = 1;
     const WindowSettings& settings = window.settings;
 
     QMainWindow* frame = NewMainFrame();
     frame->setWindowTitle(QString::fromLatin1(settings.title));
     BuildMenu(frame);
     g_mainWindow = frame;
-    SysEnableMenuItem(COMMAND_REDEAL, 0);
-    SysEnableMenuItem(COMMAND_MAIN_MENU, 0);
 
     QWindow* area = NewGlArea();
     area->setFormat(WindowFormat());
@@ -102,8 +88,8 @@ int CreateWindowGL(GLWindow& window)
     // viewport, so the GL area is shorter than it by the menu bar.
     frame->resize(settings.width, settings.height);
     frame->move(0, 0);
-    window.window = frame;
-    window.area = area;
+    g_qtWindow.window = frame;
+    g_qtWindow.area = area;
     frame->show();
     // Keys go to the GL area from the start, so F10 reaches the menu bar.
     container->setFocus();
@@ -113,10 +99,10 @@ int CreateWindowGL(GLWindow& window)
     if (!context->create() || !FormatFits(context->format()) || !context->makeCurrent(area)) {
         delete context;
         delete frame;
-        ForgetWindow(window);
+        ForgetWindow();
         return 0;
     }
-    window.renderContext = context;
+    g_qtWindow.renderContext = context;
     QtPlatformSetCursorWindow(area);
     ShowClassCursor();
 
@@ -125,68 +111,32 @@ int CreateWindowGL(GLWindow& window)
     // event is handled before the statistics are loaded, so even an early
     // close saves what was loaded.
     AcceptAreaSize(area);
-    window.visible = true;
     const qreal ratio = area->devicePixelRatio();
-    ReshapeGL(qRound(settings.width * ratio), qRound(settings.height * ratio));
-    window.lastTickCount = SysTickCount();
-    LoadStats();
-    window.statsOwed = true;
+    WindowCreated(window, qRound(settings.width * ratio), qRound(settings.height * ratio));
     QtPlatformWatchCovering(frame->windowHandle());
     return 1;
 }
 
-int DestroyWindowGL(GLWindow& window)
+int DestroyWindowGL(GLWindow&)
 {
-    if (window.window != nullptr) {
-        if (window.renderContext != nullptr) {
-            window.renderContext->doneCurrent();
-            delete window.renderContext;
+    if (g_qtWindow.window != nullptr) {
+        if (g_qtWindow.renderContext != nullptr) {
+            g_qtWindow.renderContext->doneCurrent();
+            delete g_qtWindow.renderContext;
         }
         // The Exit command arrives from inside the window's own menu, so the
         // window is deleted at the loop's next turn, not under its own feet.
-        window.window->hide();
-        window.window->deleteLater();
-        ForgetWindow(window);
+        g_qtWindow.window->hide();
+        g_qtWindow.window->deleteLater();
+        ForgetWindow();
     }
     return 1;
 }
 
-void ReshapeGL(int32_t width, int32_t height)
+int MakeWindowCurrent(GLWindow&)
 {
-    g_windowHeight = height;
-    g_windowWidth = width;
-    glViewport(0, 0, width, height);
-    // A GL area dragged down to nothing keeps its last projection instead of
-    // dividing by a height of 0.
-    if (height <= 0) {
-        return;
-    }
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(FIELD_OF_VIEW, static_cast<double>(width) / static_cast<double>(height), NEAR_PLANE, FAR_PLANE);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-}
-
-void TerminateApplication(GLWindow& window)
-{
-    // A second close request before the loop has ended saves nothing more.
-    if (window.quitPosted) {
-        return;
-    }
-    SaveStats();
-    window.statsOwed = false;
-    window.quitPosted = true;
-    // Wakes a loop that waits for events, so it sees the request at once.
-    if (QCoreApplication* app = QCoreApplication::instance()) {
-        QCoreApplication::postEvent(app, new QEvent(QEvent::User));
-    }
-}
-
-int MakeWindowCurrent(GLWindow& window)
-{
-    if (window.renderContext == nullptr || window.area == nullptr) {
+    if (g_qtWindow.renderContext == nullptr || g_qtWindow.area == nullptr) {
         return 0;
     }
-    return window.renderContext->makeCurrent(window.area) ? 1 : 0;
+    return g_qtWindow.renderContext->makeCurrent(g_qtWindow.area) ? 1 : 0;
 }

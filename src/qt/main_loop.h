@@ -17,11 +17,9 @@ StartResult StartApplication(Application& application);
 // the window is visible, else waits for the next event. 0 once the end was
 // asked for (the loop is over), else 1.
 int RunLoopOnce();
-// Draws the scene as it stands once more and shows it, without UpdateFrame:
-// nothing moves and no elapsed time is used. For an expose of the GL area while
-// no frames are made (a modal dialog is open); does nothing before the first
-// frame or while the window cannot be seen.
-void RepresentLastFrame();
+// The core's re-presented frame on this window: for an expose of the GL area
+// while a modal dialog holds the loop.
+void RepresentQtFrame();
 // Destroys the window if it still exists and ends Qt.
 void FinishApplication(Application& application);
 // The whole program: start, loop, end. Returns the process exit code: 0

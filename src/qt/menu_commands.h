@@ -1,18 +1,16 @@
 #pragma once
-// The menu bar built from one table of command numbers and texts, and what
-// each command does.
+// The menu bar on Qt, built from the core's menu table, and the window's
+// handling of a menu command: the core's part first, then what it asks of
+// the shell (a dialog, the window's end).
 
 #include <cstdint>
 
-#include "game/commands.h"
+#include "app/menu.h"
 
 class QMainWindow;
 
-
 // Fills the window's menu bar; each item's QAction carries its command number
-// and triggers HandleMenuCommand. Both options start checked.
+// and triggers WindowCommand. Options start checked, "&Redeal" and "&Main Menu" greyed.
 void BuildMenu(QMainWindow* window);
 // Carries out one menu command; unknown numbers do nothing.
-void HandleMenuCommand(int32_t command);
-// Counts one loss of game [1, 5] in its session counter and lifetime record.
-void RecordUnfinishedGame(int32_t game);
+void WindowCommand(int32_t command);

@@ -9,18 +9,15 @@
 #include <QWindow>
 #include <QWindowStateChangeEvent>
 
+#include "app/gl_window.h"
+#include "app/window_proc.h"
+#include "game/lifting.h"
+#include "platform/common/cursors.h"
 #include "qt/gl_window.h"
 #include "qt/main_loop.h"
-#include "game/lifting.h"
-#include "game/placing.h"
-#include "platform/common/cursors.h"
-#include "scene/pick.h"
 #include "scene/scene_state.h"
 
 namespace {
-
-constexpr double TABLE_HALF_WIDTH = 14.0;   // table units from the middle to the viewport's side
-constexpr double TABLE_HALF_HEIGHT = 10.0;  // and to its top and bottom
 
 bool g_pressWaiting = false;
 // The GL area's size when the viewport was last set from it; a resize to the
@@ -35,19 +32,19 @@ QSize AreaDeviceSize(const QWindow* area)
 
 void ReshapeToArea()
 {
-    if (g_glWindow.area == nullptr || !MakeWindowCurrent(g_glWindow)) {
+    if (g_qtWindow.area == nullptr || !MakeWindowCurrent(g_glWindow)) {
         return;
     }
-    g_lastAreaSize = AreaDeviceSize(g_glWindow.area);
+    g_lastAreaSize = AreaDeviceSize(g_qtWindow.area);
     ReshapeGL(g_lastAreaSize.width(), g_lastAreaSize.height());
 }
 
 void OpenMenuBar()
 {
-    if (g_glWindow.window == nullptr) {
+    if (g_qtWindow.window == nullptr) {
         return;
     }
-    QMenuBar* bar = g_glWindow.window->menuBar();
+    QMenuBar* bar = g_qtWindow.window->menuBar();
     const QList<QAction*> menus = bar->actions();
     if (!menus.isEmpty()) {
         bar->setActiveAction(menus.first());
@@ -111,14 +108,14 @@ protected:
         // No frames are made while a modal dialog is open, so what lay over
         // the area (an open menu) would stay painted there.
         if (isExposed() && QApplication::activeModalWidget() != nullptr) {
-            RepresentLastFrame();
+            RepresentQtFrame();
         }
     }
 
     void resizeEvent(QResizeEvent* event) override
     {
         QWindow::resizeEvent(event);
-        const bool minimised = g_glWindow.window != nullptr && g_glWindow.window->isMinimized();
+        const bool minimised = g_qtWindow.window != nullptr && g_qtWindow.window->isMinimized();
         if (!minimised && AreaDeviceSize(this) != g_lastAreaSize) {
             ReshapeToArea();
         }
@@ -137,9 +134,14 @@ private:
         if (!Inside(event->position())) {
             return;
         }
+        // The viewport is anchored at the area's lower left; while it is
+        // taller than the area (the first 640 x 480 one under the menu bar)
+        // its top rows lie hidden above the area.
         const qreal ratio = devicePixelRatio();
+        const int32_t areaHeight = qRound(height() * ratio);
+        const int32_t hiddenRows = g_windowHeight > areaHeight ? g_windowHeight - areaHeight : 0;
         UpdatePointer(static_cast<int32_t>(event->position().x() * ratio),
-                      static_cast<int32_t>(event->position().y() * ratio), qRound(height() * ratio));
+                      static_cast<int32_t>(event->position().y() * ratio), hiddenRows);
     }
 
     void Release(const QMouseEvent* event)
@@ -147,7 +149,7 @@ private:
         if (event->button() != Qt::LeftButton || !Inside(event->position())) {
             return;
         }
-        DropHeldCards();
+        PointerReleased();
         ShowClassCursor();
     }
 };
@@ -169,16 +171,12 @@ protected:
         }
         const Qt::WindowStates state = windowState();
         if (state & Qt::WindowMinimized) {
-            g_windowMaximized = 0;
-            g_glWindow.visible = false;
-            g_menuDepthOffset = 0.0f;
+            WindowMinimised();
         } else if (state & Qt::WindowMaximized) {
-            g_windowMaximized = 1;
-            g_glWindow.visible = true;
-            g_menuDepthOffset = 0.0f;
+            WindowMaximised();
             ReshapeToArea();
         } else {
-            g_glWindow.visible = true;
+            WindowRestored();
             ReshapeToArea();
         }
     }
@@ -202,22 +200,6 @@ void AcceptAreaSize(QWindow* area)
     g_lastAreaSize = AreaDeviceSize(area);
 }
 
-void UpdatePointer(int32_t areaX, int32_t areaY, int32_t areaHeight)
-{
-    // The viewport is anchored at the area's lower left; while it is taller
-    // than the area (the first 640 x 480 one under the menu bar) its top rows
-    // lie hidden above the area and pointer rows count from the viewport's top.
-    const int32_t hiddenRows = g_windowHeight > areaHeight ? g_windowHeight - areaHeight : 0;
-    g_pointerX = areaX;
-    g_pointerY = areaY + hiddenRows;
-    const double halfWidth = g_windowWidth / 2.0;
-    const double halfHeight = g_windowHeight / 2.0;
-    if (halfWidth > 0.0 && halfHeight > 0.0) {
-        g_pointerWorldX = static_cast<float>((g_pointerX - halfWidth) / halfWidth * TABLE_HALF_WIDTH);
-        g_pointerWorldY = static_cast<float>(-(g_pointerY - halfHeight) / halfHeight * TABLE_HALF_HEIGHT);
-    }
-}
-
 void ShowClassCursor()
 {
     // Without its file the window has no pointer of its own and leaves the
@@ -236,6 +218,5 @@ void FlushPendingPress()
     if (!MakeWindowCurrent(g_glWindow)) {
         return;
     }
-    g_pressPending = 1;
-    PickAtPointer();
+    PointerPressed();
 }

@@ -4,7 +4,7 @@
 //   storm_test --gtest_filter=HeldCards.*
 #include <QPoint>
 
-#include "app/app_fixture.h"
+#include "qt/app_fixture.h"
 #include "game/lifting.h"
 #include "game/table.h"
 

@@ -12,7 +12,7 @@
 #include <QWindow>
 #include <QtTest/QTest>
 
-#include "app/app_fixture.h"
+#include "qt/app_fixture.h"
 #include "qt/gl_window.h"
 #include "qt/main_loop.h"
 #include "game/lifting.h"

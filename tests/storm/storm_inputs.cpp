@@ -12,7 +12,7 @@
 #include <QWheelEvent>
 #include <QWindow>
 
-#include "app/app_fixture.h"
+#include "qt/app_fixture.h"
 #include "qt/gl_window.h"
 #include "qt/menu_commands.h"
 #include "game/end_of_game.h"

@@ -12,7 +12,7 @@
 #include <QMouseEvent>
 #include <QWindow>
 
-#include "app/app_fixture.h"
+#include "qt/app_fixture.h"
 #include "qt/menu_commands.h"
 #include "game/end_of_game.h"
 #include "game/lifting.h"

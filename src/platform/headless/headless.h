@@ -16,6 +16,7 @@ struct HeadlessRecord {
     std::vector<std::string> errorBoxes;
     std::vector<std::string> opened;  // documents and addresses opened
     std::vector<SysCursor> cursorsSet;
+    int quitPosts = 0;                // times the loop was asked to end
     int exitRequests = 0;
     int exitCode = 0;                 // of the last exit request
     int nameRequests = 0;             // times the name was asked for

@@ -38,6 +38,8 @@ int SysAskHighScoreName(char* answer, int capacity)
     return 1;
 }
 
+void SysPostQuit() { ++g_headless.quitPosts; }
+
 void SysExitProcess(int code)
 {
     ++g_headless.exitRequests;

@@ -1,4 +1,4 @@
-#include "app/x_windows.h"
+#include "qt/x_windows.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>

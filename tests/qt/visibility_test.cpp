@@ -12,11 +12,11 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "app/app_fixture.h"
+#include "qt/app_fixture.h"
 #include "qt/gl_window.h"
 #include "qt/main_loop.h"
 #include "qt/menu_commands.h"
-#include "app/x_windows.h"
+#include "qt/x_windows.h"
 #include "game/lifting.h"
 #include "game/table.h"
 #include "qt/platform/qt_platform.h"

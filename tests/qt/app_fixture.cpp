@@ -1,4 +1,4 @@
-#include "app/app_fixture.h"
+#include "qt/app_fixture.h"
 
 #include <GL/gl.h>
 
@@ -137,12 +137,12 @@ const std::string& WorkDir()
 
 QMainWindow* Frame()
 {
-    return g_glWindow.window;
+    return g_qtWindow.window;
 }
 
 QWindow* Area()
 {
-    return g_glWindow.area;
+    return g_qtWindow.area;
 }
 
 QAction* MenuAction(int command)

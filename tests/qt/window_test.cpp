@@ -17,7 +17,8 @@
 #include <QWindow>
 #include <QtTest/QTest>
 
-#include "app/app_fixture.h"
+#include "qt/app_fixture.h"
+#include "app/window_proc.h"
 #include "qt/gl_window.h"
 #include "qt/main_loop.h"
 #include "qt/menu_commands.h"
@@ -71,7 +72,7 @@ TEST_F(AppTest, WindowHasTitleInsideSizeAndContext)
     EXPECT_GT(Frame()->menuBar()->height(), 0);
     EXPECT_EQ(Area()->height(), 480 - Frame()->menuBar()->height());
     EXPECT_EQ(Area()->width(), 640);
-    const QSurfaceFormat format = g_glWindow.renderContext->format();
+    const QSurfaceFormat format = g_qtWindow.renderContext->format();
     EXPECT_GE(format.depthBufferSize(), 16);
     EXPECT_NE(format.swapBehavior(), QSurfaceFormat::SingleBuffer);
     EXPECT_FALSE(QApplication::windowIcon().isNull());

@@ -13,7 +13,7 @@
 #include <QtTest/QTest>
 
 #include "qt/about_box.h"
-#include "app/app_fixture.h"
+#include "qt/app_fixture.h"
 #include "qt/gl_window.h"
 #include "qt/menu_commands.h"
 #include "qt/platform/qt_platform.h"

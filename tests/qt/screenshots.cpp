@@ -57,8 +57,8 @@ void Mouse(QEvent::Type type, QPointF at)
 {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-    QMouseEvent event(type, at, g_glWindow.area->mapToGlobal(at), button, held, Qt::NoModifier);
-    QCoreApplication::sendEvent(g_glWindow.area, &event);
+    QMouseEvent event(type, at, g_qtWindow.area->mapToGlobal(at), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(g_qtWindow.area, &event);
 }
 
 // Grabs the next modal dialog once it is drawn, then lets `close` end it.
@@ -129,7 +129,7 @@ int main(int argc, char** argv)
     if (card >= 0) {
         // The card's spot on screen, from the first viewport's projection.
         const QPointF at(320.0 + g_cards[card].x / 13.8 * 320.0,
-                         240.0 - g_cards[card].y / 10.36 * 240.0 - (g_windowHeight - g_glWindow.area->height()));
+                         240.0 - g_cards[card].y / 10.36 * 240.0 - (g_windowHeight - g_qtWindow.area->height()));
         Mouse(QEvent::MouseMove, at);
         Mouse(QEvent::MouseButtonPress, at);
         RunFor(100);
@@ -141,13 +141,13 @@ int main(int argc, char** argv)
     RunFor(1000);
 
     GrabModal("statistics.png", [](QDialog* dialog) { dialog->accept(); });
-    HandleMenuCommand(COMMAND_STATISTICS);
+    WindowCommand(COMMAND_STATISTICS);
     RunFor(300);
     GrabModal("high_scores.png", [](QDialog* dialog) { dialog->accept(); });
-    HandleMenuCommand(COMMAND_HIGH_SCORES);
+    WindowCommand(COMMAND_HIGH_SCORES);
     RunFor(300);
     GrabModal("about.png", [](QDialog* dialog) { dialog->accept(); });
-    HandleMenuCommand(COMMAND_ABOUT);
+    WindowCommand(COMMAND_ABOUT);
     RunFor(300);
     GrabModal("name_entry.png", [](QDialog* dialog) { dialog->accept(); });
     QTimer::singleShot(100, [] {
@@ -157,7 +157,7 @@ int main(int argc, char** argv)
     });
     AskHighScoreName();
 
-    HandleMenuCommand(COMMAND_EXIT);
+    WindowCommand(COMMAND_EXIT);
     while (RunLoopOnce() != 0) {
     }
     FinishApplication(application);

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QtTest/QTest>
 
-#include "app/app_fixture.h"
+#include "qt/app_fixture.h"
 #include "qt/gl_window.h"
 #include "qt/menu_commands.h"
 #include "game/end_of_game.h"
@@ -221,7 +221,7 @@ TEST_F(AppTest, AfterAWinRedealAndMainMenuCountNothing)
     EXPECT_EQ(GetSessionCount(1), 1);
     EXPECT_FALSE(MenuAction(COMMAND_REDEAL)->isEnabled());
     // Greyed in the menu; even when it arrives, it counts nothing.
-    HandleMenuCommand(COMMAND_REDEAL);
+    WindowCommand(COMMAND_REDEAL);
     EXPECT_EQ(GetSessionCount(6), 0);
     EXPECT_EQ(Record(6), "0");
     // The deal it asks for finds the win screen as its game and deals Klondike.

@@ -16,7 +16,7 @@
 #include <QMainWindow>
 #include <QSessionManager>
 
-#include "app/app_fixture.h"
+#include "qt/app_fixture.h"
 #include "qt/gl_window.h"
 #include "qt/main_loop.h"
 #include "qt/menu_commands.h"
@@ -56,8 +56,8 @@ TEST_F(AppTest, EndingExitDestroysTheWindowSavesAndEndsTheLoop)
 {
     std::filesystem::remove("stats.hsf");
     MenuAction(COMMAND_EXIT)->trigger();
-    EXPECT_EQ(g_glWindow.window, nullptr);
-    EXPECT_EQ(g_glWindow.area, nullptr);
+    EXPECT_EQ(g_qtWindow.window, nullptr);
+    EXPECT_EQ(g_qtWindow.area, nullptr);
     EXPECT_EQ(RunLoopOnce(), 0);
     EXPECT_EQ(SavedFile(), Records());
     EXPECT_EQ(DestroyWindowGL(g_glWindow), 1);

@@ -1,0 +1,58 @@
+#include "app/window_proc.h"
+
+#include "app/gl_window.h"
+#include "game/lifting.h"
+#include "game/placing.h"
+#include "scene/pick.h"
+#include "scene/scene_state.h"
+
+uint8_t g_windowMaximized = 0;
+
+namespace {
+
+constexpr double TABLE_HALF_WIDTH = 14.0;   // table units from the middle to the viewport's side
+constexpr double TABLE_HALF_HEIGHT = 10.0;  // and to its top and bottom
+
+}  // namespace
+
+void UpdatePointer(int32_t x, int32_t y, int32_t hiddenRows)
+{
+    g_pointerX = x;
+    g_pointerY = y + hiddenRows;
+    const double halfWidth = g_windowWidth / 2.0;
+    const double halfHeight = g_windowHeight / 2.0;
+    if (halfWidth > 0.0 && halfHeight > 0.0) {
+        g_pointerWorldX = static_cast<float>((g_pointerX - halfWidth) / halfWidth * TABLE_HALF_WIDTH);
+        g_pointerWorldY = static_cast<float>(-(g_pointerY - halfHeight) / halfHeight * TABLE_HALF_HEIGHT);
+    }
+}
+
+void PointerPressed()
+{
+    g_pressPending = 1;
+    PickAtPointer();
+}
+
+void PointerReleased()
+{
+    DropHeldCards();
+}
+
+void WindowMinimised()
+{
+    g_windowMaximized = 0;
+    g_glWindow.visible = false;
+    g_menuDepthOffset = 0.0f;
+}
+
+void WindowMaximised()
+{
+    g_windowMaximized = 1;
+    g_glWindow.visible = true;
+    g_menuDepthOffset = 0.0f;
+}
+
+void WindowRestored()
+{
+    g_glWindow.visible = true;
+}
