@@ -34,10 +34,12 @@ foreach(file IN LISTS SHIPPED BACKGROUNDS)
 endforeach()
 
 # The zip holds the folder itself, so it unpacks into one folder that runs
-# in place.
+# in place; its files in the list's order, so two builds list them alike.
+set(entries ${SHIPPED} ${BACKGROUNDS})
+list(TRANSFORM entries PREPEND "${FOLDER}/")
 file(REMOVE ${OUT_DIR}/${PACKAGE_NAME}.zip)
 execute_process(
-    COMMAND ${CMAKE_COMMAND} -E tar cf ${OUT_DIR}/${PACKAGE_NAME}.zip --format=zip -- ${FOLDER}
+    COMMAND ${CMAKE_COMMAND} -E tar cf ${OUT_DIR}/${PACKAGE_NAME}.zip --format=zip -- ${entries}
     WORKING_DIRECTORY ${OUT_DIR}/stage
     COMMAND_ERROR_IS_FATAL ANY)
 message(STATUS "Made ${OUT_DIR}/${PACKAGE_NAME}.zip")
