@@ -10,6 +10,10 @@
 //   tarvik-artgen --contact-sheet OUT_DIR GAME_DIR
 //       draws every picture of GAME_DIR/resources.rcc with its id, and the
 //       backgrounds, into OUT_DIR/store.png and OUT_DIR/backgrounds.png.
+//   tarvik-artgen --windows GAME_DIR RES_DIR
+//       writes the Windows build's files: the same GAME_DIR files as above, and
+//       RES_DIR/{bitmaps/N.bmp, resources.rc, tarvik.ico}, from which windres
+//       makes the picture library resources.dll and the program's icon.
 //
 // The output depends on nothing but this code and the fonts, so two runs give
 // the same bytes.
@@ -19,6 +23,7 @@
 #include "icons.h"
 #include "instructions_page.h"
 #include "store.h"
+#include "windows_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -82,6 +87,10 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() == 4 && args[1] == "--contact-sheet") return WriteContactSheets(args[2], args[3]) ? 0 : 1;
+    if (args.size() == 4 && args[1] == "--windows") {
+        if (!WriteWindowsResources(args[3])) return Fail("cannot write the Windows resources");
+        return WriteGameFolder(args[2]);
+    }
     if (args.size() == 3 && args[1] == "--icons") return WriteIcons(args[2]) ? 0 : Fail("cannot write the icons");
     if (args.size() != 4) return Fail("usage: tarvik-artgen GAME_DIR STORE_DIR ICON_PNG");
     if (int rc = WriteStore(args[2])) return rc;
