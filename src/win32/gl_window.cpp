@@ -1,0 +1,130 @@
+#include "win32/gl_window.h"
+
+#include "platform/common/cursors.h"
+#include "platform/platform.h"
+#include "win32/platform/win32_platform.h"
+#include "win32/resource_ids.h"
+#include "win32/window_proc.h"
+
+Win32Window g_win32Window;
+
+namespace {
+
+constexpr UINT CLASS_STYLE = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS | CS_OWNDC;  // 0x2B
+constexpr DWORD WINDOW_STYLE = WS_OVERLAPPEDWINDOW;
+constexpr DWORD WINDOW_EX_STYLE = WS_EX_APPWINDOW;
+constexpr BYTE DEPTH_BITS = 16;
+
+// Undoes what exists of the window, in reverse order, and clears the handles.
+void TakeDown()
+{
+    Win32Window& handles = g_win32Window;
+    if (handles.renderContext != nullptr) {
+        wglMakeCurrent(nullptr, nullptr);
+        wglDeleteContext(handles.renderContext);
+    }
+    if (handles.deviceContext != nullptr) {
+        ReleaseDC(handles.window, handles.deviceContext);
+    }
+    if (handles.window != nullptr) {
+        DestroyWindow(handles.window);
+    }
+    handles = Win32Window();
+    g_mainWindow = nullptr;
+}
+
+}  // namespace
+
+int RegisterWindowClass(const Application& application)
+{
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CLASS_STYLE;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = application.instance;
+    windowClass.hIcon = LoadIconA(application.instance, MAKEINTRESOURCEA(IDI_PROGRAM));
+    windowClass.hIconSm = windowClass.hIcon;
+    // The arrow of "harrow.cur", loaded before the window class: the system
+    // shows it whenever the pointer moves over the window. Without the file
+    // the class has no cursor.
+    windowClass.hCursor = reinterpret_cast<HCURSOR>(g_arrowCursor);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_INACTIVEBORDER + 1));
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
+    windowClass.lpszClassName = application.className;
+    if (RegisterClassExA(&windowClass) == 0) {
+        SysErrorBox("RegisterClassEx Failed!");
+        return 0;
+    }
+    return 1;
+}
+
+void UnregisterWindowClass(const Application& application)
+{
+    UnregisterClassA(application.className, application.instance);
+}
+
+int CreateWindowGL(GLWindow& window, const Application& application)
+{
+    const WindowSettings& settings = window.settings;
+    // The frame and caption are added to the first viewport's size, the menu
+    // bar is not: the client area is 640 wide and 480 less the menu bar tall,
+    // and the pointer mapping adds the rows hidden under it.
+    RECT outer = {0, 0, settings.width, settings.height};
+    AdjustWindowRectEx(&outer, WINDOW_STYLE, FALSE, WINDOW_EX_STYLE);
+    g_win32Window.window = CreateWindowExA(WINDOW_EX_STYLE, application.className, settings.title, WINDOW_STYLE, 0, 0,
+                                          outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                                          application.instance, &window);
+    if (g_win32Window.window == nullptr) {
+        TakeDown();
+        return 0;
+    }
+    g_win32Window.deviceContext = GetDC(g_win32Window.window);
+    if (g_win32Window.deviceContext == nullptr) {
+        TakeDown();
+        return 0;
+    }
+    PIXELFORMATDESCRIPTOR format{};
+    format.nSize = sizeof format;
+    format.nVersion = 1;
+    format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    format.iPixelType = PFD_TYPE_RGBA;
+    format.cColorBits = static_cast<BYTE>(settings.colourBits);
+    format.cDepthBits = DEPTH_BITS;
+    format.iLayerType = PFD_MAIN_PLANE;
+    const int chosen = ChoosePixelFormat(g_win32Window.deviceContext, &format);
+    if (chosen == 0 || !SetPixelFormat(g_win32Window.deviceContext, chosen, &format)) {
+        TakeDown();
+        return 0;
+    }
+    g_win32Window.renderContext = wglCreateContext(g_win32Window.deviceContext);
+    if (g_win32Window.renderContext == nullptr ||
+        !wglMakeCurrent(g_win32Window.deviceContext, g_win32Window.renderContext)) {
+        TakeDown();
+        return 0;
+    }
+    ShowWindow(g_win32Window.window, SW_SHOWNORMAL);
+    // The first viewport is the settings' 640 x 480 although the client area
+    // is shorter by the menu bar.
+    WindowCreated(window, settings.width, settings.height);
+    return 1;
+}
+
+int DestroyWindowGL(GLWindow&)
+{
+    if (g_win32Window.window != nullptr) {
+        TakeDown();
+    }
+    return 1;
+}
+
+int MakeWindowCurrent()
+{
+    const Win32Window& handles = g_win32Window;
+    if (handles.renderContext == nullptr) {
+        return 0;
+    }
+    if (wglGetCurrentContext() == handles.renderContext) {
+        return 1;
+    }
+    return wglMakeCurrent(handles.deviceContext, handles.renderContext) ? 1 : 0;
+}

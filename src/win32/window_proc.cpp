@@ -1,0 +1,151 @@
+#include "win32/window_proc.h"
+
+#include "app/frame.h"
+#include "app/gl_window.h"
+#include "app/menu.h"
+#include "app/window_proc.h"
+#include "platform/platform.h"
+#include "win32/about_box.h"
+#include "win32/gl_window.h"
+#include "win32/main_loop.h"
+#include "win32/platform/win32_platform.h"
+#include "win32/score_dialogs.h"
+#include "win32/trace.h"
+
+namespace {
+
+constexpr UINT DPI_CHANGED = 0x02E0;  // WM_DPICHANGED, from Windows 8.1 on
+constexpr WPARAM SCREEN_SAVE = 0xF140;
+constexpr WPARAM MONITOR_POWER = 0xF170;
+
+void CarryOut(ShellAction action)
+{
+    switch (action) {
+    case SHELL_HIGH_SCORES:
+        ShowHighScoresDialog();
+        break;
+    case SHELL_STATISTICS:
+        ShowStatisticsDialog();
+        break;
+    case SHELL_ABOUT:
+        ShowAboutBox();
+        break;
+    case SHELL_EXIT:
+        // The window goes first; the quit message then goes to the thread.
+        DestroyWindowGL(g_glWindow);
+        TerminateApplication(g_glWindow);
+        Trace("statistics saved: exit");
+        break;
+    case SHELL_NOTHING:
+        break;
+    }
+}
+
+// A modal dialog disables its owner while it is open, and no frames are made
+// then: what lay over the window (a menu, the dialog moved) is painted over
+// with the last frame again.
+void Paint(HWND window)
+{
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    EndPaint(window, &paint);
+    RepresentWin32Frame();
+}
+
+LRESULT AfterDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // A command may have destroyed the window under its own procedure.
+    return IsWindow(window) ? DefWindowProcA(window, message, wParam, lParam) : 0;
+}
+
+}  // namespace
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE: {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        g_mainWindow = window;
+        SysEnableMenuItem(COMMAND_REDEAL, 0);
+        SysEnableMenuItem(COMMAND_MAIN_MENU, 0);
+        return 0;
+    }
+    case WM_SIZE:
+        switch (wParam) {
+        case SIZE_RESTORED:
+            WindowRestored();
+            ReshapeGL(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case SIZE_MINIMIZED:
+            WindowMinimised();
+            return 0;
+        case SIZE_MAXIMIZED:
+            WindowMaximised();
+            ReshapeGL(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
+        }
+    case WM_CLOSE:
+        // The window itself is destroyed once the loop has ended.
+        TerminateApplication(g_glWindow);
+        Trace("statistics saved: close");
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        // The system ends the process once this returns: the statistics are
+        // saved now, unless an earlier end saved them already.
+        if (wParam) {
+            SaveStatsIfOwed(g_glWindow);
+            Trace("statistics saved: end of session");
+        }
+        return 0;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        if (wParam < 256) {
+            return 0;  // the keyboard has no function of its own
+        }
+        break;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SCREEN_SAVE || (wParam & 0xFFF0) == MONITOR_POWER) {
+            return 0;  // no screen saver, no monitor power-off while playing
+        }
+        break;
+    case WM_MOUSEMOVE:
+        // The low and high words as unsigned 16-bit values; the window never
+        // captures the mouse, so they lie inside the client area.
+        UpdatePointer(LOWORD(lParam), HIWORD(lParam), g_windowMaximized ? 0 : HIDDEN_MENU_ROWS);
+        return DefWindowProcA(window, message, wParam, lParam);
+    case WM_LBUTTONDOWN:
+        if (MakeWindowCurrent()) {
+            PointerPressed();
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    case WM_LBUTTONUP:
+        PointerReleased();
+        return DefWindowProcA(window, message, wParam, lParam);
+    case WM_COMMAND:
+        CarryOut(HandleMenuCommand(LOWORD(wParam)));
+        return AfterDefault(window, message, wParam, lParam);
+    case WM_PAINT:
+        if (!IsWindowEnabled(window)) {
+            Paint(window);
+            return 0;
+        }
+        break;
+    case DPI_CHANGED: {
+        // Moved to a monitor of another density: the system's suggestion
+        // keeps the window's size to the eye; the size message that follows
+        // sets the viewport.
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    default:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
