@@ -5,11 +5,14 @@
 #   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. a bounded run of each fuzzer (statistics file, picture store, background
 #      pictures, cursors, wave check).
+# After step 1 the Windows build is made and tested under Wine
+# (scripts/windows_test.sh).
 # TARVIK_QUICK=1 runs step 1 only.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh
 ./scripts/run_ctest.sh build "$@"
+./scripts/windows_test.sh
 steps=1
 if [ "${TARVIK_QUICK:-0}" != 1 ]; then
     ./scripts/sanitize.sh "$@"

@@ -6,9 +6,9 @@
 #   3. configures build-win64/ and build-win32/ from cmake/windows with the
 #      toolchain files of cmake/toolchains, and builds the program folders
 #      build-win64/game/ and build-win32/game/;
-#   4. once the program is built, packs the 64-bit folder into
-#      build-win64/package/: tarvik-solitaire-1.0-win64.zip and
-#      tarvik-solitaire-1.0-setup.exe (and the 32-bit one into a zip).
+#   4. packs the 64-bit folder into build-win64/package/:
+#      tarvik-solitaire-1.0-win64.zip and tarvik-solitaire-1.0-setup.exe
+#      (and the 32-bit one into build-win32/package/, a zip).
 # Idempotent: a second run only rebuilds what changed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,13 +37,8 @@ for arch in win64 win32; do
     fi
     cmake --build "$dir" -j"$jobs"
 
-    # THE PROGRAM: tarvik-solitaire.exe is built by src/win32 once the Win32
-    # shell exists. Until then the folder holds everything but the program,
-    # and there is nothing to pack.
-    if [ -f "$dir/game/tarvik-solitaire.exe" ]; then
-        cmake --build "$dir" --target package_windows
-        ls -l "$dir/package/"*.zip "$dir/package/"*.exe 2>/dev/null || true
-    else
-        echo "windows.sh: $dir/game/tarvik-solitaire.exe is not built yet: no packages"
-    fi
+    cmake --build "$dir" --target package_windows -j"$jobs"
+    for file in "$dir/game/tarvik-solitaire.exe" "$dir/game/resources.dll" "$dir/package/"*.zip "$dir/package/"*.exe; do
+        if [ -f "$file" ]; then echo "windows.sh: $(stat -c %s "$file") bytes  $file"; fi
+    done
 done

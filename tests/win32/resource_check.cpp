@@ -3,11 +3,13 @@
 // MENU_ITEMS, and the score dialogs filled by their real dialog procedures,
 // each value field read back and found inside its game's group, in its
 // column and on its line. Writes what it found to the file named by its
-// argument, ending with "N passed, M failed".
+// argument, ending with "N passed, M failed". With "--show ID SECONDS" it
+// only shows that dialog, filled, for a screenshot.
 
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -280,10 +282,48 @@ void CheckAboutBox()
     DestroyWindow(dialog);
 }
 
+// Shows dialog `resource` for `seconds`, filled as the program fills it, for
+// a screenshot; the name entry shows a name being typed.
+int Show(int resource, int seconds)
+{
+    DLGPROC procedure = PlainDialogProc;
+    if (resource == IDD_STATISTICS) {
+        procedure = StatisticsDialogProc;
+    } else if (resource == IDD_HIGH_SCORES) {
+        procedure = HighScoresDialogProc;
+    } else if (resource == IDD_ABOUT) {
+        procedure = AboutDialogProc;
+    }
+    const HWND dialog = Open(resource, procedure);
+    if (dialog == nullptr) {
+        return 1;
+    }
+    if (resource == IDD_NAME_ENTRY) {
+        SetDlgItemTextA(dialog, CONTROL_NAME_FIELD, "A. Player");
+    }
+    ShowWindow(dialog, SW_SHOW);
+    const DWORD end = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
+    MSG message;
+    while (GetTickCount() < end) {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (!IsDialogMessageA(dialog, &message)) {
+                DispatchMessageA(&message);
+            }
+        }
+        Sleep(20);
+    }
+    DestroyWindow(dialog);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 4 && std::strcmp(argv[1], "--show") == 0) {
+        SetDefaultStats();
+        return Show(std::atoi(argv[2]), std::atoi(argv[3]));
+    }
     g_log = argc > 1 ? std::fopen(argv[1], "w") : stdout;
     if (g_log == nullptr) {
         return 2;

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Screenshots of the Windows program under Wine, for review (not a test):
+#   scripts/windows_screenshots.sh DIR
+# The main menu, a dealt Klondike, the open Game menu, the statistics and
+# high-score dialogs, the About box (and its link with the pointer over it),
+# the name entry, at the first size and maximised, as PNG files in DIR.
+# Needs build-win64 (scripts/windows.sh); runs on Xvfb when no display is set.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+out="$(realpath -m "${1:?the folder for the screenshots}")"
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+mkdir -p "$out"
+. tests/win32/wine_session.sh
+work="$(mktemp -d /tmp/tarvik-windows-shots.XXXXXX)"
+trap 'wine_prefix_end; rm -rf "$work"' EXIT
+cp -r build-win64/game "$work/game"
+rm -f "$work/game/stats.hsf"
+wine_prefix_start
+
+shot() {  # name [window]: the whole screen unless a window is given
+    sleep "${SETTLE:-1}"
+    screenshot "$out/$1.png" ${2:+"$2"}
+    echo "$out/$1.png"
+}
+
+log="$work/run.log"
+run_program "$work/game" "$log"
+wait_for_log "$log" "tarvik: first frame" 60
+find_main_window
+shot 01-main-menu "$MAIN_WINDOW"
+click "${KLONDIKE_BUTTON[@]}"
+SETTLE=4 shot 02-klondike "$MAIN_WINDOW"
+menu g
+shot 03-game-menu
+xdotool key Escape Escape
+menu g s
+shot 04-statistics
+xdotool key Return
+menu g h
+shot 05-high-scores
+xdotool key Return
+menu h a
+shot 06-about
+# The link, with the pointer over it: underlined, a hand.
+about="$(xdotool search --name '^About$' | head -n 1)"
+eval "$(xdotool getwindowgeometry --shell "$about")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 14))
+shot 07-about-link-pointed
+xdotool key Return
+
+# Maximised, through the window menu (Alt+Space, "Ma&ximize").
+xdotool key alt+space
+sleep 0.3
+xdotool key x
+SETTLE=3 shot 08-klondike-maximised
+menu g s
+shot 09-statistics-maximised
+xdotool key Return
+menu g m
+SETTLE=2 shot 10-main-menu-maximised
+menu g x
+wait_for_log "$log" "tarvik: ended" 20
+
+# The name entry comes only after a won game: shown by itself, filled in.
+(cd "$work/game" && wine "$root/build-win64/tests/resource_check.exe" --show 135 4 >/dev/null 2>&1 &)
+sleep 2.5
+shot 11-name-entry
+sleep 2

@@ -1,0 +1,141 @@
+#!/usr/bin/env bash
+# The Windows build's tests under Wine, on Xvfb when no display is set:
+#   0. scripts/windows.sh builds both program folders, the zip and the installer;
+#   1. the program's menu and dialog resources against the shared tables
+#      (build-win64/tests/resource_check.exe);
+#   2. the zip unpacked and its program played by real X input: the main
+#      menu, Klondike, a press on the stock, "&Redeal", the statistics dialog
+#      opened and closed, a second start in the same folder (it brings the
+#      first copy forward and ends), "E&xit"; then stats.hsf is whole with 2
+#      games dealt and 1 Klondike loss;
+#   3. the installer run silently, the installed program started as its
+#      shortcut starts it, a game dealt and left; its stats.hsf in the
+#      player's %APPDATA% folder and nothing new under Program Files; then
+#      the uninstaller run silently, which keeps the player's results.
+# Each Wine step in a fresh prefix; every step judged by the program's own
+# files and log. Prints the time each step took.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+./scripts/windows.sh > build-windows.log 2>&1 || { tail -40 build-windows.log; exit 1; }
+grep -E "^(windows.sh|-rw)" build-windows.log || true
+
+. tests/win32/wine_session.sh
+work="$(mktemp -d /tmp/tarvik-windows-test.XXXXXX)"
+cleanup() {
+    [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ] && wine_prefix_end
+    rm -rf "$work"
+}
+trap cleanup EXIT
+passed=0
+failed=0
+step() {
+    local name=$1 started=$SECONDS
+    shift
+    if "$@"; then
+        passed=$((passed + 1))
+        echo "windows test: $name: passed in $((SECONDS - started)) s"
+    else
+        failed=$((failed + 1))
+        echo "windows test: $name: FAILED after $((SECONDS - started)) s"
+    fi
+}
+
+package=build-win64/package
+zip=$package/tarvik-solitaire-1.0-win64.zip
+installer=$package/tarvik-solitaire-1.0-setup.exe
+
+resources() {
+    wine build-win64/tests/resource_check.exe "$work/resources.log" >/dev/null 2>&1 </dev/null || true
+    grep -v "^ok: " "$work/resources.log" || true
+    tail -n 1 "$work/resources.log" | grep -qE "^[0-9]+ passed, 0 failed$"
+}
+
+# Plays the unpacked zip's copy by real X input.
+play_zip() {
+    mkdir -p "$work/unpacked"
+    (cd "$work/unpacked" && cmake -E tar xf "$root/$zip")
+    local folder="$work/unpacked/Tarvik Solitaire" log="$work/play.log"
+    [ ! -e "$folder/stats.hsf" ] || { echo "the zip ships a stats.hsf"; return 1; }
+    run_program "$folder" "$log"
+    wait_for_log "$log" "tarvik: first frame" 60 && find_main_window || return 1
+    click "${KLONDIKE_BUTTON[@]}"
+    sleep 3  # the deal's flights
+    click "${KLONDIKE_STOCK[@]}"
+    sleep 1
+    menu g r  # "&Game", "&Redeal": a loss, and a new deal
+    sleep 2
+    menu g s  # "&Statistics"
+    wait_for_log "$log" "tarvik: statistics dialog" 10 || return 1
+    sleep 1
+    xdotool key Return  # "OK", the default button, has the focus
+    sleep 0.5
+
+    # A second start in the same folder ends at once and leaves the first.
+    local second="$work/second.log"
+    run_program "$folder" "$second"
+    local second_pid=$PROGRAM_PID
+    wait_for_end "$second_pid" 30 || return 1
+    grep -q "tarvik: another copy runs in this folder" "$second" &&
+        ! grep -q "tarvik: started" "$second" || { echo "the second copy did not give way:"; cat "$second"; return 1; }
+
+    menu g x  # "E&xit"
+    wait_for_log "$log" "tarvik: ended" 20 || return 1
+    grep -q "tarvik: statistics saved: exit" "$log" || { echo "no save at exit"; cat "$log"; return 1; }
+    check_stats "$folder/stats.hsf" 2 1
+}
+
+# The installer, the installed program, and the uninstaller.
+install_run() {
+    wine "$installer" /S >/dev/null 2>&1 </dev/null || true
+    local installed="$WINEPREFIX/drive_c/Program Files/Tarvik Solitaire"
+    local player="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Tarvik Solitaire"
+    local shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Tarvik Solitaire.lnk"
+    [ -f "$installed/tarvik-solitaire.exe" ] && [ -f "$installed/uninstall.exe" ] &&
+        [ -f "$installed/Backgrounds/1-green-felt.jpg" ] || { echo "the installer installed no program"; return 1; }
+    [ -f "$shortcut" ] || { echo "no Start-menu entry"; return 1; }
+    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvik Solitaire' /v DisplayVersion \
+        2>/dev/null </dev/null | grep -q "1.0" || { echo "no entry in the list of installed programs"; return 1; }
+    (cd "$installed" && find . -printf '%p %s %T@\n' | sort) > "$work/before"
+
+    local log="$work/installed.log"
+    run_program "$installed" "$log"
+    wait_for_log "$log" "tarvik: first frame" 60 && find_main_window || return 1
+    click "${KLONDIKE_BUTTON[@]}"
+    sleep 3
+    menu g m  # "&Main Menu": the game left unfinished is a loss
+    sleep 0.5
+    menu g x
+    wait_for_log "$log" "tarvik: ended" 20 || return 1
+    check_stats "$player/stats.hsf" 1 1 || return 1
+    (cd "$installed" && find . -printf '%p %s %T@\n' | sort) > "$work/after"
+    diff "$work/before" "$work/after" || { echo "the program wrote into Program Files"; return 1; }
+
+    wine "$installed/uninstall.exe" /S >/dev/null 2>&1 </dev/null || true
+    wineserver -w  # the uninstaller copies itself away and returns at once
+    [ ! -e "$installed" ] || { echo "left after uninstalling:"; find "$installed"; return 1; }
+    [ ! -e "$shortcut" ] || { echo "the Start-menu entry is left"; return 1; }
+    [ -f "$player/stats.hsf" ] || { echo "the uninstaller took the player's results"; return 1; }
+}
+
+in_fresh_prefix() {
+    local started=$SECONDS
+    wine_prefix_start
+    echo "windows test: fresh Wine prefix in $((SECONDS - started)) s"
+    local result=0
+    "$@" || result=1
+    wine_prefix_end
+    return $result
+}
+
+wine_started=$SECONDS
+step "resources against the shared tables" in_fresh_prefix resources
+step "the unpacked zip played by X input" in_fresh_prefix play_zip
+step "installed, played, uninstalled" in_fresh_prefix install_run
+echo "windows test: the Wine steps took $((SECONDS - wine_started)) s"
+echo "windows: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
