@@ -324,7 +324,7 @@ int main(int argc, char** argv)
         SetDefaultStats();
         return Show(std::atoi(argv[2]), std::atoi(argv[3]));
     }
-    g_log = argc > 1 ? std::fopen(argv[1], "w") : stdout;
+    g_log = argc > 1 ? std::fopen(argv[1], "wb") : stdout;  // lines end in \n alone
     if (g_log == nullptr) {
         return 2;
     }
