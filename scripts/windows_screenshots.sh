@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the Windows program under Wine, for review (not a test):
 #   scripts/windows_screenshots.sh DIR
-# The main menu, a dealt Klondike, the open Game menu, the statistics and
+# The main menu, a dealt Klondike, a card held, the open Game menu, the statistics and
 # high-score dialogs, the About box (and its link with the pointer over it),
 # the name entry, at the first size and maximised, as PNG files in DIR.
 # Needs build-win64 (scripts/windows.sh); runs on Xvfb when no display is set.
@@ -33,6 +33,11 @@ find_main_window
 shot 01-main-menu "$MAIN_WINDOW"
 click "${KLONDIKE_BUTTON[@]}"
 SETTLE=4 shot 02-klondike "$MAIN_WINDOW"
+# A card held under the pointer (the move cursor is not in the picture).
+xdotool mousemove --window "$GL_AREA" "${KLONDIKE_FIRST_COLUMN[@]}" sleep 0.3 mousedown 1 sleep 0.3
+xdotool mousemove --window "$GL_AREA" 250 300 sleep 0.2 mousemove --window "$GL_AREA" 320 360
+shot 02-klondike-card-held "$MAIN_WINDOW"
+xdotool mouseup 1
 menu g
 shot 03-game-menu
 xdotool key Escape Escape
@@ -51,10 +56,9 @@ xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 14))
 shot 07-about-link-pointed
 xdotool key Return
 
-# Maximised, through the window menu (Alt+Space, "Ma&ximize").
-xdotool key alt+space
-sleep 0.3
-xdotool key x
+# Maximised by the caption's maximise button, the second from the right.
+eval "$(xdotool getwindowgeometry --shell "$MAIN_WINDOW")"
+xdotool mousemove $((X + WIDTH - 32)) $((Y + 12)) click 1
 SETTLE=3 shot 08-klondike-maximised
 menu g s
 shot 09-statistics-maximised

@@ -4,7 +4,8 @@
 #   1. the program's menu and dialog resources against the shared tables
 #      (build-win64/tests/resource_check.exe);
 #   2. the zip unpacked and its program played by real X input: the main
-#      menu, Klondike, a press on the stock, "&Redeal", the statistics dialog
+#      menu, Klondike, a press on the stock, a card dragged and dropped off
+#      every pile, "&Redeal", the statistics dialog
 #      opened and closed, a second start in the same folder (it brings the
 #      first copy forward and ends), "E&xit"; then stats.hsf is whole with 2
 #      games dealt and 1 Klondike loss;
@@ -66,6 +67,8 @@ play_zip() {
     click "${KLONDIKE_BUTTON[@]}"
     sleep 3  # the deal's flights
     click "${KLONDIKE_STOCK[@]}"
+    sleep 1
+    drag "${KLONDIKE_FIRST_COLUMN[@]}" 320 400  # dropped off every pile: it flies back, and ticks
     sleep 1
     menu g r  # "&Game", "&Redeal": a loss, and a new deal
     sleep 2

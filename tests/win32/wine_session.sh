@@ -15,6 +15,7 @@ TARVIK_X_SCREENSHOT="$(dirname "${BASH_SOURCE[0]}")/x_screenshot.py"
 # under Wine's 19-pixel menu bar), for the first window size.
 KLONDIKE_BUTTON=(553 116)
 KLONDIKE_STOCK=(108 68)
+KLONDIKE_FIRST_COLUMN=(134 153)  # the face-up card of the first column
 
 wine_prefix_start() {
     WINEPREFIX="$(mktemp -d /tmp/tarvik-wine.XXXXXX)"
@@ -77,6 +78,19 @@ click() {
     xdotool mousemove --window "$GL_AREA" "$1" "$2"
     sleep 0.3
     xdotool click 1
+}
+
+# drag X Y TO_X TO_Y: a left press at (X, Y), a move in steps, a release.
+drag() {
+    xdotool mousemove --window "$GL_AREA" "$1" "$2"
+    sleep 0.3
+    xdotool mousedown 1
+    sleep 0.3
+    for step in 1 2 3 4; do
+        xdotool mousemove --window "$GL_AREA" $(($1 + ($3 - $1) * step / 4)) $(($2 + ($4 - $2) * step / 4))
+        sleep 0.1
+    done
+    xdotool mouseup 1
 }
 
 # menu KEY...: opens the menu bar with F10 and walks it by its & letters
