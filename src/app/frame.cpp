@@ -1,12 +1,55 @@
 #include "app/frame.h"
 
+#include <cmath>
+
 #include "app/gl_window.h"
+#include "game/lifting.h"
+#include "game/table.h"
 #include "platform/platform.h"
 #include "scene/draw.h"
 #include "scene/scene_state.h"
 #include "scene/update.h"
 
 namespace {
+
+constexpr double UNKNOWN_REFRESH_RATE = 60.0;
+constexpr int32_t SECONDS_PER_SWITCH = 30;  // the table's background switches on :00 and :30
+
+double s_framePeriodMs = 1000.0 / UNKNOWN_REFRESH_RATE;
+bool s_pictureChanged = true;  // the first frame is always drawn
+bool s_resting = false;        // the last wait was a rest, not a pause for the pace
+uint32_t s_lastFrameTick = 0;  // tick count when the last frame was made
+bool s_framed = false;         // a frame was made since the start
+
+bool AnyCardInMotion()
+{
+    for (const Card& card : g_cards) {
+        if (card.moving || card.flipping) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TableShown()
+{
+    return g_gameMode >= GAME_KLONDIKE && g_gameMode <= GAME_BAKERS_DOZEN;
+}
+
+bool BackgroundSwitchDue()
+{
+    const int32_t second = SysSecondOfMinute();
+    return TableShown() && g_alternateBackgrounds && second % SECONDS_PER_SWITCH == 0 &&
+           second != g_lastBackgroundSecond;
+}
+
+// Milliseconds until the next full or half minute, at which the background
+// switches; the wait lands inside that second, wherever in its second it began.
+int32_t MsUntilBackgroundSwitch()
+{
+    const int32_t second = SysSecondOfMinute() % SECONDS_PER_SWITCH;
+    return (SECONDS_PER_SWITCH - second) * 1000;
+}
 
 bool Ready(const FrameSurface& surface)
 {
@@ -21,12 +64,81 @@ void Present(const FrameSurface& surface)
 
 }  // namespace
 
+void SetDisplayRefreshRate(double framesPerSecond)
+{
+    s_framePeriodMs = 1000.0 / (framesPerSecond > 0.0 ? framesPerSecond : UNKNOWN_REFRESH_RATE);
+}
+
+void PictureChanged()
+{
+    s_pictureChanged = true;
+}
+
+bool FrameNeeded()
+{
+    // Input, a menu command or the window system changed what is drawn.
+    if (s_pictureChanged) {
+        return true;
+    }
+    // The next frame deals.
+    if (g_newGameRequested) {
+        return true;
+    }
+    // The win screen: its texts fly, its phases follow the clock, the spin never ends.
+    if (g_gameMode == MODE_WIN) {
+        return true;
+    }
+    // A card flies or turns (the deal, a card sent home or back, the stock).
+    if (TableShown() && AnyCardInMotion()) {
+        return true;
+    }
+    // The table's background switches on the full and the half minute.
+    return BackgroundSwitchDue();
+}
+
+int32_t FrameWait(bool seen)
+{
+    // Minimised, hidden or covered: nothing is drawn until the window system
+    // reports a change.
+    if (!seen) {
+        s_resting = false;
+        return -1;
+    }
+    if (!FrameNeeded()) {
+        s_resting = true;
+        return TableShown() && g_alternateBackgrounds ? MsUntilBackgroundSwitch() : -1;
+    }
+    s_resting = false;
+    // No more frames a second than the display shows, where the swap does
+    // not wait for the display itself.
+    // The tick count has whole milliseconds: the period is rounded up.
+    if (s_framed) {
+        const uint32_t period = static_cast<uint32_t>(std::ceil(s_framePeriodMs));
+        const uint32_t sinceLast = SysTickCount() - s_lastFrameTick;
+        if (sinceLast < period) {
+            return static_cast<int32_t>(period - sinceLast);
+        }
+    }
+    return 0;
+}
+
+void LoopWoke()
+{
+    if (s_resting) {
+        s_resting = false;
+        g_glWindow.lastTickCount = SysTickCount();
+    }
+}
+
 int MakeFrame(const FrameSurface& surface)
 {
     if (!surface.makeCurrent()) {
         return 0;
     }
     const uint32_t now = SysTickCount();
+    s_pictureChanged = false;
+    s_lastFrameTick = now;
+    s_framed = true;
     UpdateFrame(now - g_glWindow.lastTickCount);
     g_glWindow.lastTickCount = now;
     if (!Ready(surface)) {

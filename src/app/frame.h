@@ -23,3 +23,27 @@ int MakeFrame(const FrameSurface& surface);
 // For an expose while no frames are made (a modal dialog is open); does
 // nothing before the first frame. 1 when a picture was shown.
 int RepresentLastFrame(const FrameSurface& surface);
+
+// ---- when frames are made -----------------------------------------------
+// A frame is made only when the picture can change; otherwise the loop waits
+// for the next event (or the timed change below) and uses no processor. Where
+// the buffer swap returns at once, frames are paced to the display's refresh.
+
+// The display's refresh rate in frames per second; 60 when unknown (<= 0).
+void SetDisplayRefreshRate(double framesPerSecond);
+// Input, a menu command or the window system changed what is drawn (a press,
+// a release, a pointer move that the picture follows, an expose, a resize, a
+// restore): the next turn of the loop makes a frame.
+void PictureChanged();
+// Whether the next frame can change the picture, from the state the update
+// and the drawing read.
+bool FrameNeeded();
+// The loop's decision when no event waits; `seen` is the shell's canBeSeen.
+// 0: make a frame now. Otherwise wait for events for at most that many
+// milliseconds (-1: until an event comes), then handle them and ask again.
+int32_t FrameWait(bool seen);
+// The loop has come back from a wait: after a rest (nothing to draw while the
+// window was seen) the tick count is taken afresh, so a flight started by the
+// next click starts from its beginning. Time minimised or in a modal dialog
+// is still handed to the next frame.
+void LoopWoke();

@@ -1,5 +1,7 @@
 #include "app/menu.h"
 
+#include "app/frame.h"
+
 #include "game/end_of_game.h"
 #include "game/lifting.h"
 #include "game/placing.h"
@@ -50,6 +52,9 @@ void RecordUnfinishedGame(int32_t game)
 
 ShellAction HandleMenuCommand(int32_t command)
 {
+    // Whatever a command changes (a mode, an option, a dialog over the
+    // table) is drawn by the next frame.
+    PictureChanged();
     switch (command) {
     case COMMAND_REDEAL:
         if (g_winCounted == 0 && IsGame(g_gameMode)) {

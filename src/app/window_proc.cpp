@@ -1,8 +1,10 @@
 #include "app/window_proc.h"
 
+#include "app/frame.h"
 #include "app/gl_window.h"
 #include "game/lifting.h"
 #include "game/placing.h"
+#include "game/table.h"
 #include "scene/pick.h"
 #include "scene/scene_state.h"
 
@@ -25,21 +27,29 @@ void UpdatePointer(int32_t x, int32_t y, int32_t hiddenRows)
         g_pointerWorldX = static_cast<float>((g_pointerX - halfWidth) / halfWidth * TABLE_HALF_WIDTH);
         g_pointerWorldY = static_cast<float>(-(g_pointerY - halfHeight) / halfHeight * TABLE_HALF_HEIGHT);
     }
+    // Held cards follow the pointer; on the main menu the button under it
+    // decides the preview.
+    if (g_holding || g_gameMode == MODE_MAIN_MENU) {
+        PictureChanged();
+    }
 }
 
 void PointerPressed()
 {
+    PictureChanged();
     g_pressPending = 1;
     PickAtPointer();
 }
 
 void PointerReleased()
 {
+    PictureChanged();
     DropHeldCards();
 }
 
 void WindowMinimised()
 {
+    PictureChanged();
     g_windowMaximized = 0;
     g_glWindow.visible = false;
     g_menuDepthOffset = 0.0f;
@@ -47,6 +57,7 @@ void WindowMinimised()
 
 void WindowMaximised()
 {
+    PictureChanged();
     g_windowMaximized = 1;
     g_glWindow.visible = true;
     g_menuDepthOffset = 0.0f;
@@ -54,5 +65,6 @@ void WindowMaximised()
 
 void WindowRestored()
 {
+    PictureChanged();
     g_glWindow.visible = true;
 }

@@ -4,9 +4,11 @@
 #include <QIcon>
 #include <QMainWindow>
 #include <QOpenGLContext>
+#include <QScreen>
 #include <QSurfaceFormat>
 #include <QWindow>
 
+#include "app/frame.h"
 #include "platform/platform.h"
 #include "qt/menu_commands.h"
 #include "qt/platform/qt_platform.h"
@@ -113,6 +115,9 @@ int CreateWindowGL(GLWindow& window)
     AcceptAreaSize(area);
     const qreal ratio = area->devicePixelRatio();
     WindowCreated(window, qRound(settings.width * ratio), qRound(settings.height * ratio));
+    if (const QScreen* screen = frame->screen()) {
+        SetDisplayRefreshRate(screen->refreshRate());
+    }
     QtPlatformWatchCovering(frame->windowHandle());
     return 1;
 }

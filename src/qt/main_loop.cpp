@@ -16,6 +16,7 @@
 #include "qt/ending.h"
 #include "qt/gl_window.h"
 #include "qt/platform/qt_platform.h"
+#include "qt/single_instance.h"
 #include "qt/startup_report.h"
 #include "qt/window_proc.h"
 
@@ -65,6 +66,19 @@ void SwapBuffers() { g_qtWindow.renderContext->swapBuffers(g_qtWindow.area); }
 
 constexpr FrameSurface QT_SURFACE = {CanBeSeen, MakeCurrent, SwapBuffers};
 
+// Sleeps until the next event, or at most `ms` milliseconds when >= 0: a
+// timer's expiry is an event of its own and ends the wait.
+void WaitForEvents(int32_t ms)
+{
+    QTimer timer;
+    if (ms >= 0) {
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.setSingleShot(true);
+        timer.start(ms);
+    }
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 void MakeQtFrame()
 {
     if (MakeFrame(QT_SURFACE) && ReportFirstFrame()) {
@@ -106,6 +120,10 @@ StartResult StartApplication(Application& application)
         SysErrorBox("Error Registering Window Class!");
         return {false, -1};
     }
+    // A second copy in the same folder only brings the first one forward.
+    if (!ClaimWorkingFolder()) {
+        return {false, 0};
+    }
     WatchEndRequests();
     // The pictures are decoded on the other processor while the window and
     // its context are made; the textures are made from them below.
@@ -136,10 +154,12 @@ int RunLoopOnce()
     if (g_glWindow.quitPosted) {
         return 0;
     }
-    if (CanBeSeen()) {
+    const int32_t wait = FrameWait(CanBeSeen() != 0);
+    if (wait == 0) {
         MakeQtFrame();
     } else {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        WaitForEvents(wait);
+        LoopWoke();
         TakeCloseRequest();
     }
     return g_glWindow.quitPosted ? 0 : 1;

@@ -9,6 +9,7 @@
 #include <QWindow>
 #include <QWindowStateChangeEvent>
 
+#include "app/frame.h"
 #include "app/gl_window.h"
 #include "app/window_proc.h"
 #include "game/lifting.h"
@@ -105,6 +106,7 @@ protected:
     void exposeEvent(QExposeEvent* event) override
     {
         QWindow::exposeEvent(event);
+        PictureChanged();
         // No frames are made while a modal dialog is open, so what lay over
         // the area (an open menu) would stay painted there.
         if (isExposed() && QApplication::activeModalWidget() != nullptr) {
@@ -115,6 +117,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override
     {
         QWindow::resizeEvent(event);
+        PictureChanged();
         const bool minimised = g_qtWindow.window != nullptr && g_qtWindow.window->isMinimized();
         if (!minimised && AreaDeviceSize(this) != g_lastAreaSize) {
             ReshapeToArea();

@@ -6,6 +6,12 @@
 # and a player's folder that cannot be made or written.
 #   install_test.sh BUILD_DIR DRIVER
 set -euo pipefail
+# On a display of its own, so the program's window never lies over the
+# windows of the suites that run beside it.
+if [ -z "${TARVIK_OWN_DISPLAY:-}" ]; then
+    export TARVIK_OWN_DISPLAY=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
 BUILD_DIR=$(cd "$1" && pwd)
 scratch=$(mktemp -d /tmp/tarvik-install-test-XXXXXX)
 trap 'chmod -R u+w "$scratch" 2>/dev/null; rm -rf "$scratch"' EXIT

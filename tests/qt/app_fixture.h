@@ -36,8 +36,9 @@ QMainWindow* Frame();
 QWindow* Area();
 QAction* MenuAction(int command);
 
-// Runs n turns of the loop, each after moving the driven tick on by msEach.
-void Frames(int n, uint32_t msEach = 16);
+// Runs n turns of the loop, each after moving the driven tick on by msEach
+// (by default one frame of a 60 Hz display, which the loop's pace allows).
+void Frames(int n, uint32_t msEach = 17);
 // Runs frames until no card flies or turns (at most `limit` frames); true when settled.
 bool SettleCards(int limit = 2000);
 // Height of the viewport rows hidden above the GL area, in pixels.

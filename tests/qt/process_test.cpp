@@ -102,6 +102,17 @@ public:
 
     pid_t Pid() const { return m_pid; }
 
+    // Starts another copy in the same folder on the same display and waits up
+    // to 30 s for it to end.
+    RunOutcome RunSecondCopy()
+    {
+        StartOptions options;
+        options.display = m_server.Name();
+        RunOutcome outcome;
+        WaitForEnd(m_folder.Start(options), 30, &outcome);
+        return outcome;
+    }
+
     // Opens the statistics dialog from the keyboard, as a player may: F10
     // opens the game menu, S picks "&Statistics". True once the dialog is up.
     bool OpenStatistics()
@@ -253,6 +264,25 @@ TEST(ProgramRun, NoGlContextReportsTheWindowAndEndsWithZero)
     EXPECT_TRUE(answered) << "no error box";
     EXPECT_EQ(outcome.exitCode, 0);
     EXPECT_FALSE(fs::exists(program.Path() / "stats.hsf"));
+}
+
+// A second start in the same folder (a double click on the menu entry) ends at
+// once without loading or saving, so the game played in the first copy stays
+// in stats.hsf whichever copy the player closes last.
+TEST(ProgramRun, SecondCopyInTheSameFolderEndsAtOnceAndTheFirstKeepsItsGame)
+{
+    ProgramFolder program;
+    program.AddGameFiles();
+    RunningProgram first(program);
+    ASSERT_TRUE(first.StartAndDeal());
+    const RunOutcome second = first.RunSecondCopy();
+    EXPECT_EQ(second.exitCode, 0) << program.Errors();
+    EXPECT_FALSE(fs::exists(program.Path() / "stats.hsf")) << "the second copy saved";
+    RunOutcome firstSoFar;
+    ASSERT_FALSE(ProcessEnded(first.Pid(), &firstSoFar)) << "the first copy ended";
+    kill(first.Pid(), SIGTERM);
+    EXPECT_EQ(first.WaitForExit(), 0) << program.Errors();
+    EXPECT_EQ(program.SavedStats(), DealtOnce());
 }
 
 // The signals a logout, a shutdown or a terminal sends end the program as its

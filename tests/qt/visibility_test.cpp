@@ -73,7 +73,7 @@ TEST_F(AppTest, UnmappedOrCoveredWindowMakesNoFramesAndTheNextGetsTheWholeTime)
         SCOPED_TRACE(unmapped ? "unmapped" : "covered");
         // A new deal, its first card in flight.
         g_newGameRequested = 1;
-        Frames(1, 1);
+        Frames(1);
         const int32_t flying = FlyingCard();
         ASSERT_GE(flying, 0);
         const auto cards = Cards();
