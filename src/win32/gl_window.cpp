@@ -1,5 +1,6 @@
 #include "win32/gl_window.h"
 
+#include "app/frame.h"
 #include "platform/common/cursors.h"
 #include "platform/platform.h"
 #include "win32/platform/win32_platform.h"
@@ -106,6 +107,10 @@ int CreateWindowGL(GLWindow& window, const Application& application)
     // The first viewport is the settings' 640 x 480 although the client area
     // is shorter by the menu bar.
     WindowCreated(window, settings.width, settings.height);
+    // Frames are paced to the display where the swap does not wait for it;
+    // 0 or 1 is the system's "default": the core then assumes 60.
+    const int refresh = GetDeviceCaps(g_win32Window.deviceContext, VREFRESH);
+    SetDisplayRefreshRate(refresh > 1 ? refresh : 0);
     return 1;
 }
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "app/frame.h"
 #include "app/gl_window.h"
 #include "win32/gl_window.h"
@@ -21,11 +23,13 @@ void Swap() { SwapBuffers(g_win32Window.deviceContext); }
 
 constexpr FrameSurface WIN32_SURFACE = {CanBeSeen, MakeCurrent, Swap};
 
-// The loop's one wait: until the next message arrives. Nothing else in the
-// loop sleeps.
-void WaitForNextMessage()
+// The loop's one wait: until the next message arrives, or at most `ms`
+// milliseconds when >= 0 (the next frame of a paced animation, or the next
+// switch of the table's background). Nothing else in the loop sleeps.
+void WaitForNextMessage(int32_t ms)
 {
-    WaitMessage();
+    MsgWaitForMultipleObjectsEx(0, nullptr, ms < 0 ? INFINITE : static_cast<DWORD>(ms), QS_ALLINPUT,
+                                MWMO_INPUTAVAILABLE);
 }
 
 }  // namespace
@@ -43,13 +47,19 @@ void RunMessageLoop()
                 return;
             }
             DispatchMessageA(&message);
-        } else if (!g_glWindow.quitPosted && CanBeSeen()) {
+            continue;
+        }
+        // A frame only when the picture can change; minimised, or with
+        // nothing to draw, the loop sleeps until a message comes.
+        const int32_t wait = g_glWindow.quitPosted ? -1 : FrameWait(CanBeSeen() != 0);
+        if (wait == 0) {
             if (MakeFrame(WIN32_SURFACE) && !firstFrameTraced) {
                 firstFrameTraced = true;
                 Trace("first frame");
             }
         } else {
-            WaitForNextMessage();
+            WaitForNextMessage(wait);
+            LoopWoke();
         }
     }
 }

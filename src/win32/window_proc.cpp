@@ -134,6 +134,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             Paint(window);
             return 0;
         }
+        // Uncovered or resized: the next turn of the loop draws a frame.
+        PictureChanged();
         break;
     case DPI_CHANGED: {
         // Moved to a monitor of another density: the system's suggestion
