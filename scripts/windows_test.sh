@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The Windows build's tests under Wine, on Xvfb when no display is set:
 #   0. scripts/windows.sh builds both program folders, the zip and the installer;
-#   1. the program's menu and dialog resources against the shared tables
-#      (build-win64/tests/resource_check.exe);
+#   1. both programs import only Windows' own DLLs, resources.dll nothing;
+#      the program's menu and dialog resources against the shared tables, and
+#      every picture the start-up loads read from resources.dll, a damaged
+#      bitmap and foreign libraries refused (build-win64/tests/resource_check.exe);
 #   2. the zip unpacked and its program played by real X input: the main
 #      menu, Klondike, a press on the stock, a card dragged and dropped off
 #      every pile, "&Redeal", the statistics dialog
@@ -50,8 +52,26 @@ package=build-win64/package
 zip=$package/tarvik-solitaire-1.0-win64.zip
 installer=$package/tarvik-solitaire-1.0-setup.exe
 
+# The program needs Windows' own DLLs and nothing else (the compiler's
+# libraries are linked in); resources.dll imports nothing at all.
+imports() {
+    local allowed="ADVAPI32 COMCTL32 GDI32 GLU32 KERNEL32 msvcrt ole32 OLEAUT32 OPENGL32 SHELL32 USER32 WINMM"
+    local dll ok=0
+    for arch in win64 win32; do
+        local objdump=x86_64-w64-mingw32-objdump
+        [ $arch = win32 ] && objdump=i686-w64-mingw32-objdump
+        for dll in $($objdump -p build-$arch/game/tarvik-solitaire.exe | awk '/DLL Name:/ {print $3}'); do
+            grep -qiw "${dll%.*}" <<<"$allowed" || { echo "build-$arch: imports $dll"; ok=1; }
+        done
+        if $objdump -p build-$arch/game/resources.dll | grep -q "DLL Name:"; then
+            echo "build-$arch: resources.dll imports a DLL"; ok=1
+        fi
+    done
+    return $ok
+}
+
 resources() {
-    wine build-win64/tests/resource_check.exe "$work/resources.log" >/dev/null 2>&1 </dev/null || true
+    wine build-win64/tests/resource_check.exe "$work/resources.log" build-win64/game >/dev/null 2>&1 </dev/null || true
     grep -v "^ok: " "$work/resources.log" || true
     tail -n 1 "$work/resources.log" | grep -qE "^[0-9]+ passed, 0 failed$"
 }
@@ -136,7 +156,8 @@ in_fresh_prefix() {
 }
 
 wine_started=$SECONDS
-step "resources against the shared tables" in_fresh_prefix resources
+step "the programs' imports" imports
+step "resources against the shared tables, the picture store" in_fresh_prefix resources
 step "the unpacked zip played by X input" in_fresh_prefix play_zip
 step "installed, played, uninstalled" in_fresh_prefix install_run
 echo "windows test: the Wine steps took $((SECONDS - wine_started)) s"

@@ -3,18 +3,23 @@
 // MENU_ITEMS, and the score dialogs filled by their real dialog procedures,
 // each value field read back and found inside its game's group, in its
 // column and on its line. Writes what it found to the file named by its
-// argument, ending with "N passed, M failed". With "--show ID SECONDS" it
+// argument, ending with "N passed, M failed". Given the program's folder as a
+// second argument, it also reads every picture the start-up loads from its
+// resources.dll, and damaged and foreign libraries in its place. With "--show ID SECONDS" it
 // only shows that dialog, filled, for a screenshot.
 
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "app/menu.h"
+#include "gfx/texture_slots.h"
+#include "platform/platform.h"
 #include "store/score_tables.h"
 #include "store/stats_store.h"
 #include "win32/about_box.h"
@@ -282,6 +287,90 @@ void CheckAboutBox()
     DestroyWindow(dialog);
 }
 
+// ---- the picture store ---------------------------------------------------------
+
+std::vector<uint8_t> ReadAll(const char* path)
+{
+    std::vector<uint8_t> bytes(64 * 1024 * 1024);
+    const int64_t got = SysReadFile(path, bytes.data(), static_cast<int64_t>(bytes.size()));
+    bytes.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    return bytes;
+}
+
+bool WriteAll(const char* path, const std::vector<uint8_t>& bytes)
+{
+    return SysReplaceFile(path, bytes.data(), static_cast<int64_t>(bytes.size())) == 1;
+}
+
+// Every picture the start-up loads, from the shipped resources.dll in
+// `gameFolder`; then a copy with one bitmap's header claiming more rows than
+// the resource holds, and files that are no picture library at all.
+void CheckPictureStore(const char* gameFolder)
+{
+    char start[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, start);
+    Check(SetCurrentDirectoryA(gameFolder) && SysOpenPictureStore() == 1, "resources.dll opens as a picture store");
+    int loaded = 0;
+    int width = 0;
+    int height = 0;
+    int firstWidth = 0;
+    int firstHeight = 0;
+    for (int i = 0; i < STORE_PICTURES_LOADED; ++i) {
+        const int id = StorePictureToLoad(i).id;
+        SysImage image;
+        if (SysStorePictureSize(id, &width, &height) && SysDecodeStorePicture(id, width, height, &image) &&
+            image.rgba.size() == 4u * width * height) {
+            ++loaded;
+        }
+        if (id == FIRST_STORE_PICTURE) {
+            firstWidth = width;
+            firstHeight = height;
+        }
+    }
+    Check(loaded == STORE_PICTURES_LOADED, "every picture the start-up loads is in resources.dll and decodes: " +
+                                               std::to_string(loaded) + " of " +
+                                               std::to_string(STORE_PICTURES_LOADED));
+    SysClosePictureStore();
+    std::vector<uint8_t> library = ReadAll("resources.dll");
+    SetCurrentDirectoryA(start);
+
+    char temporary[MAX_PATH];
+    GetTempPathA(MAX_PATH, temporary);
+    const std::string folder = std::string(temporary) + "tarvik-store-check";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    SetCurrentDirectoryA(folder.c_str());
+    // The first card's header: 40, its width, its height, one plane, 24 bits.
+    const uint32_t header[4] = {40, static_cast<uint32_t>(firstWidth), static_cast<uint32_t>(firstHeight), 0x180001};
+    size_t at = 0;
+    while (at + sizeof header <= library.size() && std::memcmp(&library[at], header, sizeof header) != 0) {
+        ++at;
+    }
+    const bool found = at + sizeof header <= library.size();
+    if (found) {
+        const uint32_t rows = 0x4000;  // far more than the resource's bytes hold
+        std::memcpy(&library[at + 8], &rows, sizeof rows);
+    }
+    SysImage image;
+    Check(found && WriteAll("resources.dll", library) && SysOpenPictureStore() == 1 &&
+              !SysStorePictureSize(FIRST_STORE_PICTURE, &width, &height) &&
+              !SysDecodeStorePicture(FIRST_STORE_PICTURE, 64, 64, &image) &&
+              SysStorePictureSize(FIRST_STORE_PICTURE + 1, &width, &height),
+          "a bitmap whose header claims more than the resource holds is refused; the others still load");
+    SysClosePictureStore();
+    const std::vector<uint8_t> garbage(4096, 0x4D);
+    Check(WriteAll("resources.dll", garbage) && SysOpenPictureStore() == 0, "a file that is no library is no store");
+    char self[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::vector<uint8_t> program = ReadAll(self);
+    Check(!program.empty() && WriteAll("resources.dll", program) && SysOpenPictureStore() == 1 &&
+              !SysStorePictureSize(FIRST_STORE_PICTURE, &width, &height),
+          "a library without the pictures opens, runs nothing, and has no picture");
+    SysClosePictureStore();
+    DeleteFileA("resources.dll");
+    SetCurrentDirectoryA(start);
+    RemoveDirectoryA(folder.c_str());
+}
+
 // Shows dialog `resource` for `seconds`, filled as the program fills it, for
 // a screenshot; the name entry shows a name being typed.
 int Show(int resource, int seconds)
@@ -334,6 +423,9 @@ int main(int argc, char** argv)
     CheckHighScoreDialog();
     CheckNameEntryDialog();
     CheckAboutBox();
+    if (argc > 2) {
+        CheckPictureStore(argv[2]);
+    }
     std::fprintf(g_log, "%d passed, %d failed\n", g_passed, g_failed);
     std::fclose(g_log);
     return g_failed == 0 ? 0 : 1;
