@@ -1,6 +1,8 @@
 // Reading and replacing a file whole, on Windows.
 
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
+#endif
 #include <windows.h>
 
 #include <string>
