@@ -26,7 +26,7 @@
 #include "scene/scene_state.h"
 #include "scene/update.h"
 #include "store/stats_store.h"
-#include "support/gl_context.h"
+#include "support/gui_application.h"
 
 namespace {
 
@@ -256,6 +256,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no game folder at %s\n", TARVIK_GAME_DIR);
         return 1;
     }
+    EnsureGuiApplication();  // the build's own pictures and face come through Qt
     GlTestContext& gl = GlTestContext::Get(WIDTH, HEIGHT);
     if (!gl.Valid()) {
         std::fprintf(stderr, "no GL context\n");

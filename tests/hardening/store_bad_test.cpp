@@ -23,7 +23,7 @@
 #include "gfx/texture_pixels.h"
 #include "gfx/textures.h"
 #include "platform/platform.h"
-#include "support/gl_context.h"
+#include "support/gui_application.h"
 
 namespace fs = std::filesystem;
 
@@ -130,7 +130,12 @@ void ResetPeakMemory()
 
 class BadStore : public testing::Test {
 protected:
-    void SetUp() override { store = ReadBytes(GAME_STORE); ASSERT_GT(store.size(), 1000u); }
+    void SetUp() override
+    {
+        EnsureGuiApplication();  // Qt's picture readers
+        store = ReadBytes(GAME_STORE);
+        ASSERT_GT(store.size(), 1000u);
+    }
     void TearDown() override { SysClosePictureStore(); }
 
     ScratchFolder folder;
@@ -141,6 +146,7 @@ class BadPictures : public testing::Test {
 protected:
     void SetUp() override
     {
+        EnsureGuiApplication();  // Qt's picture readers
         gl = &GlTestContext::Get();
         ASSERT_TRUE(gl->Valid()) << "no GL context";
         g_textureSizeLimitOverride = 0;
