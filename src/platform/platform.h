@@ -1,7 +1,8 @@
 #pragma once
 // The platform boundary: every service the game takes from its surroundings.
 // Rules, scoring, drawing and the window all reach the outside world through
-// these free functions only. Two implementations are chosen at link time:
+// these free functions only. Each program chooses one implementation at link
+// time (see src/platform/CMakeLists.txt):
 //   qt/platform/        the real one on Linux (Qt 6), used by the program
 //   platform/headless/  for tests: records what was asked, clocks are settable,
 //                       pictures from plain files, glyphs from a TrueType file

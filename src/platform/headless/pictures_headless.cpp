@@ -1,7 +1,8 @@
 // The headless platform's pictures: binary netpbm files a test writes. The
 // store is a folder of "<id>.pam"; a picture file (a background) is read the
 // same way whatever its name ends in. PAM (P7) with depth 3 (RGB) or 4
-// (RGB_ALPHA) and PPM (P6), both with a largest value of 255.
+// (RGB_ALPHA) and PPM (P6), both with a largest value of 255. A picture is
+// read whole before it is stretched: the tests' pictures are small.
 
 #include <cctype>
 #include <cstdio>
