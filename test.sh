@@ -2,8 +2,10 @@
 # Sets up everything that is missing, builds, and runs every test:
 #   1. the whole suite (rules, store, textures, text, scene, window, tools,
 #      bad files, input storm) under Xvfb with Mesa's software renderer;
-#   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. a bounded run of each fuzzer (statistics file, picture store, background
+#   2. the shared half built for Windows with mingw-w64, its rules-and-store
+#      suite run under Wine when Wine is there;
+#   3. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   4. a bounded run of each fuzzer (statistics file, picture store, background
 #      pictures, cursors, wave check).
 # After step 1 the Windows build is made and tested under Wine
 # (scripts/windows_test.sh).
@@ -15,13 +17,15 @@ cd "$(dirname "$0")"
 ./scripts/windows_test.sh
 steps=1
 if [ "${TARVIK_QUICK:-0}" != 1 ]; then
+    ./scripts/cross_check.sh > build-cross.log 2>&1 || { tail -60 build-cross.log; exit 1; }
+    grep -E "^cross check:" build-cross.log
     ./scripts/sanitize.sh "$@"
     # The picture fuzzers decode a few hundred inputs a second, the others thousands.
     ./scripts/fuzz.sh 20000 stats wave cursor store:2000 background:4000 > build-fuzz.log 2>&1 ||
         { tail -40 build-fuzz.log; exit 1; }
     grep -E "^(=== |Done [0-9]+ runs)" build-fuzz.log
     [ "$(grep -cE "^Done [0-9]+ runs" build-fuzz.log)" -eq 5 ] || { echo "a fuzzer did not finish"; exit 1; }
-    steps=3
+    steps=4
 fi
 # Every step above stops the script on its first failure.
 echo "steps: $steps passed, 0 failed"

@@ -26,7 +26,7 @@
 #include "scene/scene_state.h"
 #include "scene/update.h"
 #include "store/stats_store.h"
-#include "support/gl_context.h"
+#include "support/gui_application.h"
 
 namespace {
 
@@ -183,19 +183,18 @@ BENCHMARK(BM_InitializeGraphics)->Unit(benchmark::kMillisecond);
 // sized and decoded as the texture loader does.
 void BM_DecodeCardPictures(benchmark::State& state)
 {
-    if (!SysOpenPictureStore(PICTURE_STORE_FILE)) {
+    if (!SysOpenPictureStore()) {
         state.SkipWithError("no picture store");
         return;
     }
-    char path[64];
     SysImage image;
     for (auto _ : state) {
-        for (int id = 4000; id <= 4051 + 1; ++id) {
-            SysStorePicturePath(id == 4052 ? 4056 : id, path, static_cast<int>(sizeof path));
+        for (int k = 4000; k <= 4051 + 1; ++k) {
+            const int id = k == 4052 ? 4056 : k;
             int width = 0;
             int height = 0;
-            if (!SysPictureSize(path, &width, &height) ||
-                !SysDecodePicture(path, TextureDimension(width, 2048), TextureDimension(height, 2048), &image)) {
+            if (!SysStorePictureSize(id, &width, &height) ||
+                !SysDecodeStorePicture(id, TextureDimension(width, 2048), TextureDimension(height, 2048), &image)) {
                 state.SkipWithError("a card picture did not decode");
                 break;
             }
@@ -212,13 +211,11 @@ void BM_ColourKeyOfPicture(benchmark::State& state)
 {
     const int id = static_cast<int>(state.range(0));
     const int keyed = static_cast<int>(state.range(1));
-    char path[64];
     SysImage decoded;
-    SysStorePicturePath(id, path, static_cast<int>(sizeof path));
     int width = 0;
     int height = 0;
-    if (!SysOpenPictureStore(PICTURE_STORE_FILE) || !SysPictureSize(path, &width, &height) ||
-        !SysDecodePicture(path, TextureDimension(width, 2048), TextureDimension(height, 2048), &decoded)) {
+    if (!SysOpenPictureStore() || !SysStorePictureSize(id, &width, &height) ||
+        !SysDecodeStorePicture(id, TextureDimension(width, 2048), TextureDimension(height, 2048), &decoded)) {
         state.SkipWithError("no such picture");
         return;
     }
@@ -259,6 +256,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no game folder at %s\n", TARVIK_GAME_DIR);
         return 1;
     }
+    EnsureGuiApplication();  // the build's own pictures and face come through Qt
     GlTestContext& gl = GlTestContext::Get(WIDTH, HEIGHT);
     if (!gl.Valid()) {
         std::fprintf(stderr, "no GL context\n");

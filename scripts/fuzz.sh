@@ -53,7 +53,7 @@ FUZZ_FLAGS=(-std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-san
 sources() {
     case "$1" in
         stats) echo tests/fuzz/stats_load_fuzz.cpp src/game/*.cpp src/store/*.cpp src/scores/*.cpp src/platform/headless/*.cpp \
-                    src/platform/common/*.cpp ;;
+                    src/platform/common/*.cpp src/platform/files/files_posix.cpp ;;
         store) echo tests/fuzz/store_fuzz.cpp src/qt/platform/pictures_qt.cpp src/gfx/texture_pixels.cpp ;;
         background) echo tests/fuzz/background_fuzz.cpp src/qt/platform/pictures_qt.cpp src/gfx/texture_pixels.cpp ;;
         cursor) echo tests/fuzz/cursor_fuzz.cpp src/qt/platform/qt_cursors.cpp ;;
@@ -63,7 +63,7 @@ sources() {
 }
 covered() {
     case "$1" in
-        stats) echo src/store/stats_store.cpp src/scores/high_score.cpp ;;
+        stats) echo src/store/stats_store.cpp src/platform/files/files_posix.cpp src/scores/high_score.cpp ;;
         store) echo src/qt/platform/pictures_qt.cpp src/gfx/texture_pixels.cpp ;;
         background) echo src/qt/platform/pictures_qt.cpp ;;
         cursor) echo src/qt/platform/qt_cursors.cpp ;;

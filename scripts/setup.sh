@@ -14,6 +14,7 @@ PACKAGES=(
     xvfb xauth xdotool x11-utils
     clang libclang-rt-14-dev llvm
     ccache
+    g++-mingw-w64-x86-64
     dpkg-dev file lintian desktop-file-utils appstream
     g++-mingw-w64-x86-64 g++-mingw-w64-i686 nsis
 )

@@ -64,6 +64,14 @@ void Present(const FrameSurface& surface)
 
 }  // namespace
 
+void ResetFrameSchedule()
+{
+    s_pictureChanged = true;
+    s_resting = false;
+    s_lastFrameTick = 0;
+    s_framed = false;
+}
+
 void SetDisplayRefreshRate(double framesPerSecond)
 {
     s_framePeriodMs = 1000.0 / (framesPerSecond > 0.0 ? framesPerSecond : UNKNOWN_REFRESH_RATE);

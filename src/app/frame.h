@@ -29,6 +29,8 @@ int RepresentLastFrame(const FrameSurface& surface);
 // for the next event (or the timed change below) and uses no processor. Where
 // the buffer swap returns at once, frames are paced to the display's refresh.
 
+// A new window: no frame made yet, the first one due at once.
+void ResetFrameSchedule();
 // The display's refresh rate in frames per second; 60 when unknown (<= 0).
 void SetDisplayRefreshRate(double framesPerSecond);
 // Input, a menu command or the window system changed what is drawn (a press,

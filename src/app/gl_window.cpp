@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "app/frame.h"
 #include "game/commands.h"
 #include "platform/platform.h"
 #include "scene/scene_state.h"
@@ -24,6 +25,7 @@ void WindowCreated(GLWindow& window, int32_t viewportWidth, int32_t viewportHeig
     SysEnableMenuItem(COMMAND_REDEAL, 0);
     SysEnableMenuItem(COMMAND_MAIN_MENU, 0);
     window.visible = true;
+    ResetFrameSchedule();
     ReshapeGL(viewportWidth, viewportHeight);
     window.lastTickCount = SysTickCount();
     LoadStats();

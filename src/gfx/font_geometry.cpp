@@ -8,7 +8,16 @@
 
 #include "platform/platform.h"
 
+// The tessellator calls back in the GL's own calling convention (stdcall on
+// 32-bit Windows, where windows.h names it CALLBACK; nothing elsewhere), and
+// each header spells the pointer type its own way.
+#ifndef CALLBACK
+#define CALLBACK
+#endif
+
 namespace {
+using TessCallback = void(CALLBACK*)();
+
 struct TessState {
     std::vector<float>* triangles = nullptr;
     // Corners the tessellator points into, combined ones included; a deque
@@ -16,16 +25,16 @@ struct TessState {
     std::deque<std::array<GLdouble, 3>> corners;
 };
 
-void TessBegin(GLenum, void*)
+void CALLBACK TessBegin(GLenum, void*)
 {
     // Always GL_TRIANGLES: the edge-flag callback rules out fans and strips.
 }
 
-void TessEdgeFlag(GLboolean, void*)
+void CALLBACK TessEdgeFlag(GLboolean, void*)
 {
 }
 
-void TessVertex(void* vertex, void* state)
+void CALLBACK TessVertex(void* vertex, void* state)
 {
     const GLdouble* corner = static_cast<const GLdouble*>(vertex);
     std::vector<float>* triangles = static_cast<TessState*>(state)->triangles;
@@ -33,14 +42,14 @@ void TessVertex(void* vertex, void* state)
     triangles->push_back(static_cast<float>(corner[1]));
 }
 
-void TessCombine(GLdouble coords[3], void*[4], GLfloat[4], void** out, void* state)
+void CALLBACK TessCombine(GLdouble coords[3], void*[4], GLfloat[4], void** out, void* state)
 {
     std::deque<std::array<GLdouble, 3>>& corners = static_cast<TessState*>(state)->corners;
     corners.push_back({coords[0], coords[1], coords[2]});
     *out = corners.back().data();
 }
 
-void TessError(GLenum, void*)
+void CALLBACK TessError(GLenum, void*)
 {
     // A contour the tessellator rejects leaves that glyph with what it made.
 }
@@ -54,11 +63,11 @@ GLUtesselator* Tessellator()
         if (!tess) {
             return nullptr;
         }
-        gluTessCallback(tess, GLU_TESS_BEGIN_DATA, reinterpret_cast<_GLUfuncptr>(TessBegin));
-        gluTessCallback(tess, GLU_TESS_EDGE_FLAG_DATA, reinterpret_cast<_GLUfuncptr>(TessEdgeFlag));
-        gluTessCallback(tess, GLU_TESS_VERTEX_DATA, reinterpret_cast<_GLUfuncptr>(TessVertex));
-        gluTessCallback(tess, GLU_TESS_COMBINE_DATA, reinterpret_cast<_GLUfuncptr>(TessCombine));
-        gluTessCallback(tess, GLU_TESS_ERROR_DATA, reinterpret_cast<_GLUfuncptr>(TessError));
+        gluTessCallback(tess, GLU_TESS_BEGIN_DATA, reinterpret_cast<TessCallback>(TessBegin));
+        gluTessCallback(tess, GLU_TESS_EDGE_FLAG_DATA, reinterpret_cast<TessCallback>(TessEdgeFlag));
+        gluTessCallback(tess, GLU_TESS_VERTEX_DATA, reinterpret_cast<TessCallback>(TessVertex));
+        gluTessCallback(tess, GLU_TESS_COMBINE_DATA, reinterpret_cast<TessCallback>(TessCombine));
+        gluTessCallback(tess, GLU_TESS_ERROR_DATA, reinterpret_cast<TessCallback>(TessError));
         // TrueType outlines overlap in some glyphs; nonzero fills them whole.
         gluTessProperty(tess, GLU_TESS_WINDING_RULE, GLU_TESS_WINDING_NONZERO);
         // A known plane normal spares the tessellator its own guess per glyph.

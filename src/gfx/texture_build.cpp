@@ -9,9 +9,6 @@
 
 int g_textureSizeLimitOverride = 0;
 
-namespace {
-}  // namespace
-
 int TextureSizeLimit()
 {
     if (g_textureSizeLimitOverride > 0) {
@@ -22,29 +19,51 @@ int TextureSizeLimit()
     return std::clamp(static_cast<int>(maxSize), 1, LARGEST_USEFUL_TEXTURE);
 }
 
-int BuildTextureFromPicture(const char* path, TextureSlot* slot, uint8_t keyOn, int keyR, int keyG, int keyB)
-{
-    SysImage image;
-    return BuildTextureFromPicture(path, &image, slot, keyOn, keyR, keyG, keyB);
-}
+namespace {
+// Where a picture comes from: picture `id` of the open store, or, when id is
+// -1, the file at `path`.
+struct PictureSource {
+    int id;
+    const char* path;
+    int Size(int* width, int* height) const
+    {
+        return id >= 0 ? SysStorePictureSize(id, width, height) : SysPictureFileSize(path, width, height);
+    }
+    int Decode(int width, int height, SysImage* image) const
+    {
+        return id >= 0 ? SysDecodeStorePicture(id, width, height, image)
+                       : SysDecodePictureFile(path, width, height, image);
+    }
+};
 
-int PreparePicture(const char* path, int sizeLimit, SysImage* image, uint8_t keyOn, int keyR, int keyG, int keyB)
+int Prepare(const PictureSource& source, int sizeLimit, SysImage* image, uint8_t keyOn, int keyR, int keyG, int keyB)
 {
-    if (!path || !image) {
+    if (!image || (source.id < 0 && !source.path)) {
         return 0;
     }
     int width = 0;
     int height = 0;
-    if (!SysPictureSize(path, &width, &height)) {
+    if (!source.Size(&width, &height)) {
         return 0;
     }
     const int textureWidth = TextureDimension(width, sizeLimit);
     const int textureHeight = TextureDimension(height, sizeLimit);
-    if (textureWidth <= 0 || textureHeight <= 0 || !SysDecodePicture(path, textureWidth, textureHeight, image)) {
+    if (textureWidth <= 0 || textureHeight <= 0 || !source.Decode(textureWidth, textureHeight, image)) {
         return 0;
     }
     ApplyColourKey(image, keyOn, keyR, keyG, keyB);
     return 1;
+}
+}  // namespace
+
+int PrepareStorePicture(int id, int sizeLimit, SysImage* image, uint8_t keyOn, int keyR, int keyG, int keyB)
+{
+    return id >= 0 ? Prepare({id, nullptr}, sizeLimit, image, keyOn, keyR, keyG, keyB) : 0;
+}
+
+int PreparePictureFile(const char* path, int sizeLimit, SysImage* image, uint8_t keyOn, int keyR, int keyG, int keyB)
+{
+    return Prepare({-1, path}, sizeLimit, image, keyOn, keyR, keyG, keyB);
 }
 
 int UploadTexture(const SysImage& image, TextureSlot* slot)
@@ -75,11 +94,15 @@ int UploadTexture(const SysImage& image, TextureSlot* slot)
     return 1;
 }
 
-int BuildTextureFromPicture(const char* path, SysImage* image, TextureSlot* slot, uint8_t keyOn, int keyR, int keyG,
-                            int keyB)
+int BuildStoreTexture(int id, SysImage* scratch, TextureSlot* slot, uint8_t keyOn, int keyR, int keyG, int keyB)
 {
-    if (!path || !image || !slot) {
-        return 0;
-    }
-    return PreparePicture(path, TextureSizeLimit(), image, keyOn, keyR, keyG, keyB) && UploadTexture(*image, slot);
+    return slot && PrepareStorePicture(id, TextureSizeLimit(), scratch, keyOn, keyR, keyG, keyB) &&
+           UploadTexture(*scratch, slot);
+}
+
+int BuildFileTexture(const char* path, SysImage* scratch, TextureSlot* slot, uint8_t keyOn, int keyR, int keyG,
+                     int keyB)
+{
+    return slot && PreparePictureFile(path, TextureSizeLimit(), scratch, keyOn, keyR, keyG, keyB) &&
+           UploadTexture(*scratch, slot);
 }

@@ -2,16 +2,14 @@
 
 #include <GL/gl.h>
 
-#include <malloc.h>
-
-#include <array>
 #include <iterator>
-#include <thread>
 
 #include "game/table.h"
 #include "gfx/font.h"
 #include "gfx/gl_state.h"
+#include "gfx/pictures_ahead.h"
 #include "gfx/texture_build.h"
+#include "gfx/texture_slots.h"
 #include "platform/platform.h"
 
 TextureSlot g_cardTextures[53] = {};
@@ -27,12 +25,7 @@ BackgroundSearch g_backgroundSearch;
 
 namespace {
 constexpr int LARGE_BLOCK_BYTES = 128 * 1024;  // the C library's own starting threshold
-constexpr int AHEAD_BLOCK_BYTES = 64 * 1024;   // the smallest pictures, 128 x 128 RGBA
 
-struct ColourKey {
-    uint8_t on;
-    uint8_t r, g, b;
-};
 constexpr ColourKey KEY_OFF = {0, 0, 0, 0};
 constexpr ColourKey KEY_BLUE = {1, 0, 0, 255};
 constexpr ColourKey KEY_BLACK = {1, 0, 0, 0};
@@ -40,12 +33,6 @@ constexpr ColourKey KEY_WHITE = {1, 255, 255, 255};
 
 constexpr int FIRST_FACE_PICTURE = 4000;  // face of card id c is picture 4000 + c
 constexpr int CARD_BACK_PICTURE = 4056;
-
-struct StorePicture {
-    TextureSlot* slot;
-    int id;
-    ColourKey key;
-};
 
 // The store's pictures after the card faces, the back and the background, in
 // the order they are loaded.
@@ -68,48 +55,6 @@ const StorePicture OTHER_PICTURES[] = {
     {&g_menuButtonTextures[4],    4069, KEY_BLUE},
 };
 static_assert(std::size(OTHER_PICTURES) == 15, "2 markers, text, 5 previews, 2 backdrop pictures, 5 buttons");
-
-constexpr int FIRST_STORE_PICTURE = 4000;
-constexpr int STORE_PICTURE_COUNT = 73;  // ids 4000 to 4072
-
-// The store's pictures decoded and keyed ahead, on a second thread, while the
-// window and its GL context are made: decoding is most of what making the
-// textures costs, and making the context is mostly waiting for the X server
-// and loading the driver. Only InitializeGraphics takes them, in its order.
-struct PicturesAhead {
-    std::thread worker;
-    bool started = false;
-    bool storeOpened = false;
-    std::array<SysImage, STORE_PICTURE_COUNT> images;
-    std::array<bool, STORE_PICTURE_COUNT> prepared = {};
-    ~PicturesAhead()
-    {
-        if (worker.joinable()) {
-            worker.join();
-        }
-    }
-};
-PicturesAhead s_ahead;
-
-void StorePicturePath(int id, char (&path)[64])
-{
-    SysStorePicturePath(id, path, static_cast<int>(sizeof path));
-}
-
-// As BuildTextureFromBitmap, decoding into the series' one buffer, or taking
-// the picture decoded ahead when there is one.
-int BuildKeyed(int id, SysImage* scratch, TextureSlot* slot, ColourKey key, PicturesAhead* ahead)
-{
-    if (ahead != nullptr) {
-        const int index = id - FIRST_STORE_PICTURE;
-        const bool ok = ahead->prepared[index] && UploadTexture(ahead->images[index], slot);
-        ahead->images[index] = SysImage();
-        return ok ? 1 : 0;
-    }
-    char path[64];
-    StorePicturePath(id, path);
-    return BuildTextureFromPicture(path, scratch, slot, key.on, key.r, key.g, key.b);
-}
 
 void OpenBackgroundSearch()
 {
@@ -136,62 +81,19 @@ void LoadCurrentBackground()
     }
 }
 
-// Every store picture with its slot and key, in the order the textures are
-// made: the faces, the back, then the others (the background comes between).
-template <typename Visit>
-void ForEachStorePicture(Visit visit)
-{
-    for (int k = 1; k <= CARD_COUNT; ++k) {
-        visit(FIRST_FACE_PICTURE - 1 + k, &g_cardTextures[k], KEY_BLUE);
-    }
-    visit(CARD_BACK_PICTURE, &g_cardTextures[0], KEY_BLUE);
-    for (const StorePicture& picture : OTHER_PICTURES) {
-        visit(picture.id, picture.slot, picture.key);
-    }
-}
-
-void DecodePicturesAhead()
-{
-    s_ahead.storeOpened = SysOpenPictureStore(PICTURE_STORE_FILE) != 0;
-    if (!s_ahead.storeOpened) {
-        return;
-    }
-    ForEachStorePicture([](int id, TextureSlot*, ColourKey key) {
-        char path[64];
-        StorePicturePath(id, path);
-        const int index = id - FIRST_STORE_PICTURE;
-        s_ahead.prepared[index] = PreparePicture(path, LARGEST_USEFUL_TEXTURE, &s_ahead.images[index], key.on, key.r,
-                                                 key.g, key.b) != 0;
-    });
-}
-
-// Waits for the decoding ahead; true when there was one.
-bool TakePicturesAhead()
-{
-    if (!s_ahead.started) {
-        return false;
-    }
-    if (s_ahead.worker.joinable()) {
-        s_ahead.worker.join();
-    }
-    return true;
-}
-
-// Forgets whatever was decoded ahead and closes the store it opened.
-void DropPicturesAhead()
-{
-    if (!TakePicturesAhead()) {
-        return;
-    }
-    if (s_ahead.storeOpened) {
-        SysClosePictureStore();
-    }
-    s_ahead.started = false;
-    s_ahead.storeOpened = false;
-    s_ahead.images = {};
-    s_ahead.prepared = {};
-}
 }  // namespace
+
+StorePicture StorePictureToLoad(int index)
+{
+    if (index < CARD_COUNT) {
+        return {&g_cardTextures[index + 1], FIRST_FACE_PICTURE + index, KEY_BLUE};
+    }
+    if (index == CARD_COUNT) {
+        return {&g_cardTextures[0], CARD_BACK_PICTURE, KEY_BLUE};
+    }
+    return OTHER_PICTURES[index - CARD_COUNT - 1];
+}
+static_assert(STORE_PICTURES_LOADED == CARD_COUNT + 1 + static_cast<int>(std::size(OTHER_PICTURES)));
 
 int InitializeGraphics()
 {
@@ -200,26 +102,28 @@ int InitializeGraphics()
         g_cards[i].textureIndex = i + 1;
         g_cards[i].x = g_cards[i].y = g_cards[i].z = 0.0f;
     }
-    // Pictures decoded ahead are only good for the size limit they assumed.
-    PicturesAhead* ahead = TakePicturesAhead() && TextureSizeLimit() == LARGEST_USEFUL_TEXTURE ? &s_ahead : nullptr;
-    if (s_ahead.started && ahead == nullptr) {
-        DropPicturesAhead();
-    }
-    if (ahead != nullptr ? !ahead->storeOpened : !SysOpenPictureStore(PICTURE_STORE_FILE)) {
+    const int ahead = TakePicturesAhead(TextureSizeLimit());
+    if (ahead < 0 || (ahead == 0 && !SysOpenPictureStore())) {
         DropPicturesAhead();
         return 0;
     }
     // One buffer for every store picture; the driver keeps its own copy of
     // each texture, so the buffer goes when the last one is made.
     SysImage scratch;
-    ForEachStorePicture([&](int id, TextureSlot* slot, ColourKey key) {
-        BuildKeyed(id, &scratch, slot, key, ahead);
-        if (id == CARD_BACK_PICTURE) {
+    for (int i = 0; i < STORE_PICTURES_LOADED; ++i) {
+        const StorePicture picture = StorePictureToLoad(i);
+        if (ahead > 0) {
+            UploadPictureAhead(picture.id, picture.slot);
+        } else {
+            BuildStoreTexture(picture.id, &scratch, picture.slot, picture.key.on, picture.key.r, picture.key.g,
+                              picture.key.b);
+        }
+        if (picture.id == CARD_BACK_PICTURE) {
             OpenBackgroundSearch();
             LoadCurrentBackground();
         }
-    });
-    if (ahead != nullptr) {
+    }
+    if (ahead > 0) {
         DropPicturesAhead();  // closes the store it opened
     } else {
         SysClosePictureStore();
@@ -227,14 +131,14 @@ int InitializeGraphics()
     scratch = SysImage();
     // The decoding buffers were the largest blocks the program ever asks for;
     // the C library keeps such freed memory for later unless told otherwise.
-    malloc_trim(0);
+    SysTrimHeap();
     // From here on large blocks are mapped on their own and go back to the
     // system when freed. The renderer makes its immediate-mode vertex buffer
     // (512 kB) anew every few hundred frames; the C library's sliding
     // threshold, raised by the freed decoding buffers, would take each one
     // from the heap instead, which then creeps up by a few MB over thousands
     // of frames before it settles.
-    mallopt(M_MMAP_THRESHOLD, LARGE_BLOCK_BYTES);
+    SysSetLargeBlockThreshold(LARGE_BLOCK_BYTES);
     SetFixedGlState();
     BuildFont();
     return 1;
@@ -242,16 +146,15 @@ int InitializeGraphics()
 
 int BuildTextureFromBitmap(int id, TextureSlot* slot, uint8_t keyOn, int keyR, int keyG, int keyB)
 {
-    char path[64];
-    SysStorePicturePath(id, path, static_cast<int>(sizeof path));
-    return BuildTextureFromPicture(path, slot, keyOn, keyR, keyG, keyB);
+    SysImage image;
+    return BuildStoreTexture(id, &image, slot, keyOn, keyR, keyG, keyB);
 }
 
 int BuildTextureFromFile(const char* path, TextureSlot* slot, uint8_t keyOn, int keyR, int keyG, int keyB)
 {
-    return BuildTextureFromPicture(path, slot, keyOn, keyR, keyG, keyB);
+    SysImage image;
+    return BuildFileTexture(path, &image, slot, keyOn, keyR, keyG, keyB);
 }
-
 void AdvanceBackground()
 {
     // Past the last name, or nothing found so far: list the folder again from the start.
@@ -262,22 +165,4 @@ void AdvanceBackground()
         OpenBackgroundSearch();
     }
     LoadCurrentBackground();
-}
-
-void StartDecodingPicturesAhead()
-{
-    if (s_ahead.started) {
-        return;
-    }
-    s_ahead.started = true;
-    // The pictures decoded ahead are all held at once, in the other thread's
-    // own heap: mapped one by one (a card is exactly 64 KiB), each goes back
-    // to the system when its texture is made instead of staying in that heap.
-    mallopt(M_MMAP_THRESHOLD, AHEAD_BLOCK_BYTES);
-    s_ahead.worker = std::thread(DecodePicturesAhead);
-}
-
-void StopDecodingPicturesAhead()
-{
-    DropPicturesAhead();
 }

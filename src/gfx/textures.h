@@ -9,7 +9,6 @@
 
 using TextureSlot = uint32_t;
 
-constexpr const char* PICTURE_STORE_FILE = "resources.rcc";
 constexpr const char* BACKGROUND_FOLDER = "Backgrounds";
 
 extern TextureSlot g_cardTextures[53];         // 0 the back, 1..52 the faces
@@ -35,7 +34,8 @@ extern BackgroundSearch g_backgroundSearch;
 // picture store cannot be opened (then nothing else is done).
 int InitializeGraphics();
 // Opens the picture store and decodes and keys its pictures on a second
-// thread, for the next InitializeGraphics to upload; needs no GL context.
+// thread, for the next InitializeGraphics to upload; needs no GL context
+// (pictures_ahead.cpp).
 // What is decoded ahead is exactly what InitializeGraphics would decode.
 void StartDecodingPicturesAhead();
 // Waits for that thread and forgets its pictures (a start that ends before

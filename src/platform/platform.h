@@ -1,10 +1,13 @@
 #pragma once
 // The platform boundary: every service the game takes from its surroundings.
 // Rules, scoring, drawing and the window all reach the outside world through
-// these free functions only. Two implementations are chosen at link time:
-//   platform/qt/        the real one (Qt 6), used by the program
-//   platform/headless/  for tests: records what was asked, clocks are settable
-// platform/common/ holds what both share (directory listing, cursors).
+// these free functions only. Each program chooses one implementation at link
+// time (see src/platform/CMakeLists.txt):
+//   qt/platform/        the real one on Linux (Qt 6), used by the program
+//   platform/headless/  for tests: records what was asked, clocks are settable,
+//                       pictures from plain files, glyphs from a TrueType file
+// platform/common/ holds what every one shares (directory listing, cursors,
+// the wave check); platform/files/ reading and replacing files, POSIX or Win32.
 // Nothing here throws; results are 1 for success and 0 for failure.
 
 #include <cstdint>
@@ -59,22 +62,27 @@ struct SysImage {
     std::vector<uint8_t> rgba;
 };
 
-// Opens the picture store (a Qt binary resource bundle) at a path relative to
-// the working directory. 1 when opened, 0 when missing or not a store.
-int SysOpenPictureStore(const char* path);
+// Opens the platform's own picture store: the one the program ships (Qt:
+// "resources.rcc" in the working directory; Win32: "resources.dll"; headless:
+// a folder of "<id>.pam" files). 1 when opened, 0 when missing or not a store.
+int SysOpenPictureStore();
 // Closes the store; its pictures are no longer reachable. Safe when closed.
 void SysClosePictureStore();
-// Path under which store picture `id` is read by the two calls below, e.g.
-// ":/pictures/4000.png". Always NUL-terminated; `capacity` includes the NUL.
-void SysStorePicturePath(int id, char* path, int capacity);
+// Natural size in pixels of picture `id` of the open store, read without
+// decoding it. 0 when the store is closed or has no such picture.
+int SysStorePictureSize(int id, int* width, int* height);
+// Decodes picture `id` of the open store stretched to exactly width x height
+// (both > 0), texel by texel (an exact key colour stays exact). 1 on success;
+// 0 leaves *out untouched.
+int SysDecodeStorePicture(int id, int width, int height, SysImage* out);
 
-// Natural size in pixels of a picture file (a store path or a file relative to
-// the working directory), read from its header without decoding it.
-int SysPictureSize(const char* path, int* width, int* height);
-// Decodes a picture stretched to exactly width x height (both > 0), decoding
-// large pictures straight at the smaller size, never at full size first.
-// 1 on success; 0 leaves *out untouched.
-int SysDecodePicture(const char* path, int width, int height, SysImage* out);
+// Natural size in pixels of a picture file (a background, relative to the
+// working directory), read from its header without decoding it.
+int SysPictureFileSize(const char* path, int* width, int* height);
+// Decodes a picture file stretched to exactly width x height (both > 0),
+// decoding large pictures straight at the smaller size, never at full size
+// first. 1 on success; 0 leaves *out untouched.
+int SysDecodePictureFile(const char* path, int width, int height, SysImage* out);
 
 // ---- glyph outlines for the scene's text ------------------------------------
 
@@ -93,6 +101,15 @@ int SysGetGlyphOutline(int code, float deviation, SysGlyphOutline* out);
 
 // ---- files ----------------------------------------------------------------
 
+// Reads at most `capacity` bytes from the start of a regular file (relative to
+// the working directory): the count read, or -1 when it cannot be opened or is
+// no regular file (a folder, a pipe: never waits for a writer).
+int64_t SysReadFile(const char* path, void* buffer, int64_t capacity);
+// Replaces a file whole with `size` bytes: written beside it as "<path>.tmp",
+// flushed to disk, then put in its place, also over a read-only file. 1 saved;
+// 0 failed, and then the old file is as it was and no "<path>.tmp" is left.
+int SysReplaceFile(const char* path, const void* bytes, int64_t size);
+
 // Names (not paths) of the regular files in `folder` (relative to the working
 // directory) whose names end in `suffix` (case-sensitive), sorted by name.
 // An unreadable or missing folder gives an empty list.
@@ -101,6 +118,15 @@ std::vector<std::string> SysListFiles(const char* folder, const char* suffix);
 // Opens a file (relative to the working directory) or an address with the
 // desktop's associated program. Never blocks; the outcome is not reported.
 void SysOpenDocument(const char* pathOrAddress);
+
+// ---- the heap ---------------------------------------------------------------
+
+// Gives freed memory at the top of the heap and in free pages back to the
+// system. Nothing where the C library cannot.
+void SysTrimHeap();
+// Blocks of at least `bytes` are mapped on their own from now on, so each goes
+// back to the system when freed. Nothing where the C library has no such knob.
+void SysSetLargeBlockThreshold(int bytes);
 
 // ---- pointer cursors --------------------------------------------------------
 

@@ -1,21 +1,15 @@
 #include "store/stats_store.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
+
+#include "platform/platform.h"
 
 StatsStore g_stats;
 
 namespace {
 
-// A fixed, predictable name beside the file, so a failed save is easy to find
-// and a stale one from an interrupted save is simply replaced.
-constexpr const char* STATS_TEMP_NAME = "stats.hsf.tmp";
 constexpr int TEXT_LIMIT = STATS_RECORD_SIZE - 1;  // a record's last byte ends its text
 
 bool IsRecord(int index) { return index >= 0 && index < STATS_RECORD_COUNT; }
@@ -64,33 +58,6 @@ int32_t ParseCount(const StatsRecord& record)
 }
 
 int32_t Increment(int32_t value) { return value < INT32_MAX ? value + 1 : value; }
-
-bool WriteAll(int fd, const char* bytes, size_t size)
-{
-    while (size > 0) {
-        const ssize_t written = ::write(fd, bytes, size);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        bytes += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
-// The rename is only durable once the folder's entry is on disk; a failure
-// here loses nothing that was on disk before, so it is not a failed save.
-void SyncWorkingFolder()
-{
-    const int dir = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-}
 
 }  // namespace
 
@@ -157,45 +124,21 @@ void SetDefaultStats()
 
 int LoadStats()
 {
-    // Not waiting on open: a pipe of that name would block until a writer came.
-    const int fd = ::open(STATS_FILE_NAME, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        SetDefaultStats();
-        return 0;
-    }
-    // A folder or a pipe of that name opens on Linux but is no statistics file.
-    struct stat info {};
-    FILE* file = nullptr;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || (file = ::fdopen(fd, "rb")) == nullptr) {
-        ::close(fd);
-        SetDefaultStats();
-        return 0;
-    }
+    // Only a regular file counts, and a pipe of that name is not waited on.
     // A short file fills only what it holds; bytes past 961 are never read.
     char bytes[STATS_FILE_SIZE];
-    const size_t got = std::fread(bytes, 1, sizeof bytes, file);
-    std::fclose(file);
-    std::memcpy(g_stats.records, bytes, got);
+    const int64_t got = SysReadFile(STATS_FILE_NAME, bytes, sizeof bytes);
+    if (got < 0) {
+        SetDefaultStats();
+        return 0;
+    }
+    std::memcpy(g_stats.records, bytes, static_cast<size_t>(got));
     return 1;
 }
 
 int SaveStats()
 {
-    // Written whole beside the old file and renamed over it, so the old file
+    // Written whole beside the old file and put in its place, so the old file
     // stays as it was until the new one is complete on disk.
-    if (::unlink(STATS_TEMP_NAME) != 0 && errno != ENOENT) {
-        return 0;  // something that is not ours stands in the way
-    }
-    const int fd = ::open(STATS_TEMP_NAME, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        return 0;
-    }
-    const bool written = WriteAll(fd, reinterpret_cast<const char*>(g_stats.records), STATS_FILE_SIZE) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || std::rename(STATS_TEMP_NAME, STATS_FILE_NAME) != 0) {
-        ::unlink(STATS_TEMP_NAME);
-        return 0;
-    }
-    SyncWorkingFolder();
-    return 1;
+    return SysReplaceFile(STATS_FILE_NAME, g_stats.records, STATS_FILE_SIZE);
 }

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     int width = 0, height = 0;
-    if (!SysPictureSize(PICTURE, &width, &height)) {
+    if (!SysPictureFileSize(PICTURE, &width, &height)) {
         MarkPicture(PICTURE, 0, 0, false);
         return 0;
     }
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int textureWidth = TextureDimension(width, LARGEST_TEXTURE);
     const int textureHeight = TextureDimension(height, LARGEST_TEXTURE);
     SysImage image;
-    const bool decoded = SysDecodePicture(PICTURE, textureWidth, textureHeight, &image);
+    const bool decoded = SysDecodePictureFile(PICTURE, textureWidth, textureHeight, &image);
     MarkPicture(PICTURE, width, height, decoded);
     if (!decoded) {
         return 0;

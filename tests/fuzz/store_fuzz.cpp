@@ -25,18 +25,16 @@ constexpr int LARGEST_TEXTURE = 2048;  // the loaders' own limit on any GL
 // What the graphics start does with one store picture, less the GL upload.
 void DecodeAsTexture(int id)
 {
-    char path[64];
-    SysStorePicturePath(id, path, static_cast<int>(sizeof path));
     int width = 0, height = 0;
-    if (!SysPictureSize(path, &width, &height)) {
+    if (!SysStorePictureSize(id, &width, &height)) {
         return;
     }
     const int textureWidth = TextureDimension(width, LARGEST_TEXTURE);
     const int textureHeight = TextureDimension(height, LARGEST_TEXTURE);
     SysImage image;
     const bool decoded =
-        textureWidth > 0 && textureHeight > 0 && SysDecodePicture(path, textureWidth, textureHeight, &image);
-    MarkPicture(path, width, height, decoded);
+        textureWidth > 0 && textureHeight > 0 && SysDecodeStorePicture(id, textureWidth, textureHeight, &image);
+    MarkPicture(QStringLiteral(":/pictures/%1.png").arg(id), width, height, decoded);
     if (!decoded) {
         return;
     }
@@ -63,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     const int accepted = IsWholePictureStore(data, size);
     // The program's own open takes the file exactly when the check takes its bytes.
-    if (SysOpenPictureStore("resources.rcc") != accepted) {
+    if (SysOpenPictureStore() != accepted) {
         __builtin_trap();
     }
     SysClosePictureStore();

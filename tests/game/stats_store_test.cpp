@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-
 #include <climits>
 #include <cstring>
 #include <filesystem>
@@ -13,34 +9,12 @@
 
 #include "scores/high_score.h"
 #include "store/stats_store.h"
+#include "stats_files.h"
 #include "support/game_test.h"
 
 namespace {
 
-class StatsFile : public GameTest {};
 class StatsRecords : public GameTest {};
-
-std::string ReadFile(const char* path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const char* path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-// Every byte value, NULs included, in a pattern that differs per offset.
-std::string PatternBytes(size_t size, unsigned salt)
-{
-    std::string bytes(size, '\0');
-    for (size_t i = 0; i < size; ++i) {
-        bytes[i] = static_cast<char>((i * 131 + salt * 7 + i / 31) & 0xFF);
-    }
-    return bytes;
-}
 
 std::string RecordBytes() { return std::string(reinterpret_cast<const char*>(g_stats.records), STATS_FILE_SIZE); }
 
@@ -167,29 +141,6 @@ TEST_F(StatsFile, FailedSaveLeavesTheOldFileWhole)
     EXPECT_EQ(SaveStats(), 0);
     EXPECT_EQ(ReadFile(STATS_FILE_NAME), old);
     EXPECT_TRUE(std::filesystem::is_directory("stats.hsf.tmp"));
-}
-
-TEST_F(StatsFile, WriteErrorLeavesTheOldFileAndNoTemporary)
-{
-    // A file size limit makes the write itself fail, also for root.
-    const std::string old = PatternBytes(STATS_FILE_SIZE, 5);
-    WriteFile(STATS_FILE_NAME, old);
-    LoadStats();
-    SetLifetimeCount(1, 12);
-    struct sigaction ignore {}, previous {};
-    ignore.sa_handler = SIG_IGN;
-    ASSERT_EQ(sigaction(SIGXFSZ, &ignore, &previous), 0);
-    rlimit saved {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 500;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const int result = SaveStats();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    sigaction(SIGXFSZ, &previous, nullptr);
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(ReadFile(STATS_FILE_NAME), old);
-    EXPECT_FALSE(std::filesystem::exists("stats.hsf.tmp"));
 }
 
 TEST_F(StatsFile, StaleTemporaryIsReplaced)

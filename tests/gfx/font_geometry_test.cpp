@@ -5,7 +5,6 @@
 
 #include "gfx/font_geometry.h"
 #include "platform/platform.h"
-#include "support/gl_context.h"
 
 namespace {
 double TriangleArea(const std::vector<float>& t)
@@ -41,7 +40,6 @@ class Glyphs : public testing::Test {
 protected:
     void SetUp() override
     {
-        EnsureGuiApplication();
         glyphs = FontGeometry();
         ASSERT_NE(glyphs, nullptr) << "no bold sans-serif face";
     }

@@ -1,12 +1,13 @@
 #pragma once
-// Pictures, picture stores and working folders made by the gfx tests.
+// Pictures, picture stores and working folders made by the gfx tests, in the
+// headless platform's plain formats: binary PPM files, and a store that is a
+// folder of "<id>.pam" files.
 
-#include <QColor>
-#include <QImage>
-
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
 // A fresh temporary folder that is the working directory while this lives.
 class TempWorkingFolder {
@@ -20,12 +21,33 @@ private:
     std::filesystem::path m_path;
 };
 
+struct Colour {
+    int r, g, b;  // 0..255 each
+};
+constexpr Colour WHITE = {255, 255, 255};
+constexpr Colour GREY = {160, 160, 164};
+constexpr Colour RED = {255, 0, 0};
+constexpr Colour DARK_RED = {128, 0, 0};
+constexpr Colour GREEN = {0, 255, 0};
+constexpr Colour BLUE = {0, 0, 255};
+constexpr Colour YELLOW = {255, 255, 0};
+
+// RGB pixels, top row first.
+struct TestPicture {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgb;
+    void SetPixel(int x, int y, Colour colour);
+};
+
 // A picture of one colour.
-QImage FilledPicture(int width, int height, QColor colour);
-// Writes a picture (format by the suffix) relative to the working directory.
-bool SavePicture(const QImage& picture, const std::string& path);
+TestPicture FilledPicture(int width, int height, Colour colour);
+// Writes a picture as binary PPM, whatever the name ends in, relative to the
+// working directory (folders made as needed).
+bool SavePicture(const TestPicture& picture, const std::string& path);
 // Writes bytes that no picture decoder accepts under this name.
 bool SaveDamagedPicture(const std::string& path);
-// Builds "resources.rcc" in the working directory holding each picture as
-// ":/pictures/<id>.png".
-bool MakePictureStore(const std::map<int, QImage>& pictures);
+// Makes the headless picture store in the working directory holding each
+// picture as "<id>.pam"; RemovePictureStore takes it away again.
+bool MakePictureStore(const std::map<int, TestPicture>& pictures);
+void RemovePictureStore();

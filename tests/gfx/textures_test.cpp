@@ -39,7 +39,7 @@ std::vector<uint8_t> Texels(TextureSlot name)
     return texels;
 }
 
-// Which of red, green and blue a texture mostly shows (JPEG is not exact).
+// Which of red, green and blue a texture mostly shows.
 char MainColour(TextureSlot name)
 {
     const std::vector<uint8_t> t = Texels(name);
@@ -89,8 +89,8 @@ using StartUp = Textures;
 
 TEST_F(Textures, PictureSidesRoundToTheNearestPowerOfTwo)
 {
-    ASSERT_TRUE(SavePicture(FilledPicture(71, 96, Qt::white), "card.png"));
-    ASSERT_TRUE(SavePicture(FilledPicture(800, 600, Qt::gray), "photo.jpg"));
+    ASSERT_TRUE(SavePicture(FilledPicture(71, 96, WHITE), "card.png"));
+    ASSERT_TRUE(SavePicture(FilledPicture(800, 600, GREY), "photo.jpg"));
     TextureSlot card = 0;
     TextureSlot photo = 0;
     ASSERT_EQ(BuildTextureFromFile("card.png", &card, 1, 0, 0, 255), 1);
@@ -104,7 +104,7 @@ TEST_F(Textures, PictureSidesRoundToTheNearestPowerOfTwo)
 TEST_F(Textures, LargestTextureSideCapsBothSides)
 {
     g_textureSizeLimitOverride = 512;
-    ASSERT_TRUE(SavePicture(FilledPicture(800, 600, Qt::gray), "photo.jpg"));
+    ASSERT_TRUE(SavePicture(FilledPicture(800, 600, GREY), "photo.jpg"));
     TextureSlot photo = 0;
     ASSERT_EQ(BuildTextureFromFile("photo.jpg", &photo, 0, 0, 0, 0), 1);
     EXPECT_EQ(TextureSize(photo).width, 512);
@@ -114,7 +114,7 @@ TEST_F(Textures, LargestTextureSideCapsBothSides)
 TEST_F(Textures, NoTextureSideExceeds2048)
 {
     // Rounding alone would make this 4096 wide wherever GL allows it.
-    ASSERT_TRUE(SavePicture(FilledPicture(3100, 40, Qt::gray), "wide.jpg"));
+    ASSERT_TRUE(SavePicture(FilledPicture(3100, 40, GREY), "wide.jpg"));
     TextureSlot wide = 0;
     ASSERT_EQ(BuildTextureFromFile("wide.jpg", &wide, 0, 0, 0, 0), 1);
     EXPECT_EQ(TextureSize(wide).width, 2048);
@@ -123,9 +123,9 @@ TEST_F(Textures, NoTextureSideExceeds2048)
 
 TEST_F(Textures, PictureBottomRowIsTheFirstTextureRow)
 {
-    QImage picture = FilledPicture(4, 4, Qt::white);
-    picture.setPixelColor(0, 0, QColor(255, 0, 0));  // top left
-    picture.setPixelColor(0, 3, QColor(0, 255, 0));  // bottom left
+    TestPicture picture = FilledPicture(4, 4, WHITE);
+    picture.SetPixel(0, 0, Colour{255, 0, 0});  // top left
+    picture.SetPixel(0, 3, Colour{0, 255, 0});  // bottom left
     ASSERT_TRUE(SavePicture(picture, "rows.png"));
     TextureSlot slot = 0;
     ASSERT_EQ(BuildTextureFromFile("rows.png", &slot, 0, 0, 0, 0), 1);
@@ -136,8 +136,8 @@ TEST_F(Textures, PictureBottomRowIsTheFirstTextureRow)
 
 TEST_F(Textures, OnlyTheExactKeyColourIsSeeThrough)
 {
-    QImage picture = FilledPicture(4, 4, QColor(0, 0, 254));
-    picture.setPixelColor(1, 3, QColor(0, 0, 255));  // bottom row, second texel
+    TestPicture picture = FilledPicture(4, 4, Colour{0, 0, 254});
+    picture.SetPixel(1, 3, Colour{0, 0, 255});  // bottom row, second texel
     ASSERT_TRUE(SavePicture(picture, "key.png"));
     TextureSlot slot = 0;
     ASSERT_EQ(BuildTextureFromFile("key.png", &slot, 1, 0, 0, 255), 1);
@@ -151,10 +151,10 @@ TEST_F(Textures, KeyedEdgeShowsNoKeyColourUnderLinearFiltering)
 {
     // Two keyed columns, then two red ones; drawn 8 pixels wide, so every
     // other pixel samples halfway between a keyed and a red texel.
-    QImage picture = FilledPicture(4, 4, QColor(255, 0, 0));
+    TestPicture picture = FilledPicture(4, 4, Colour{255, 0, 0});
     for (int y = 0; y < 4; ++y) {
-        picture.setPixelColor(0, y, QColor(0, 0, 255));
-        picture.setPixelColor(1, y, QColor(0, 0, 255));
+        picture.SetPixel(0, y, Colour{0, 0, 255});
+        picture.SetPixel(1, y, Colour{0, 0, 255});
     }
     ASSERT_TRUE(SavePicture(picture, "edge.png"));
     TextureSlot slot = 0;
@@ -207,7 +207,7 @@ TEST_F(Textures, FailedLoadLeavesTheSlotAsItWas)
 
 TEST_F(Backgrounds, DamagedPictureKeepsThePreviousBackground)
 {
-    ASSERT_TRUE(SavePicture(FilledPicture(64, 64, Qt::red), "Backgrounds/a.jpg"));
+    ASSERT_TRUE(SavePicture(FilledPicture(64, 64, RED), "Backgrounds/a.jpg"));
     ASSERT_TRUE(SaveDamagedPicture("Backgrounds/b.jpg"));
     AdvanceBackground();  // nothing open yet: the first picture
     const TextureSlot first = g_backgroundTexture;
@@ -221,11 +221,11 @@ TEST_F(Backgrounds, DamagedPictureKeepsThePreviousBackground)
 TEST_F(Backgrounds, ThreePicturesComeInNameOrderAndWrapRound)
 {
     // Written out of order: the folder listing must not decide the order.
-    ASSERT_TRUE(SavePicture(FilledPicture(32, 32, Qt::blue), "Backgrounds/c.jpg"));
-    ASSERT_TRUE(SavePicture(FilledPicture(32, 32, Qt::red), "Backgrounds/a.jpg"));
-    ASSERT_TRUE(SavePicture(FilledPicture(32, 32, Qt::green), "Backgrounds/b.jpg"));
-    ASSERT_TRUE(SavePicture(FilledPicture(32, 32, Qt::white), "Backgrounds/d.png"));  // not a .jpg
-    ASSERT_TRUE(MakePictureStore({{4000, FilledPicture(8, 8, Qt::white)}}));
+    ASSERT_TRUE(SavePicture(FilledPicture(32, 32, BLUE), "Backgrounds/c.jpg"));
+    ASSERT_TRUE(SavePicture(FilledPicture(32, 32, RED), "Backgrounds/a.jpg"));
+    ASSERT_TRUE(SavePicture(FilledPicture(32, 32, GREEN), "Backgrounds/b.jpg"));
+    ASSERT_TRUE(SavePicture(FilledPicture(32, 32, WHITE), "Backgrounds/d.png"));  // not a .jpg
+    ASSERT_TRUE(MakePictureStore({{4000, FilledPicture(8, 8, WHITE)}}));
     ASSERT_EQ(InitializeGraphics(), 1);
     std::string shown(1, MainColour(g_backgroundTexture));
     for (int i = 0; i < 4; ++i) {
@@ -239,19 +239,19 @@ TEST_F(Backgrounds, ThreePicturesComeInNameOrderAndWrapRound)
 
 TEST_F(Backgrounds, EmptyFolderIsSearchedAgainOnEveryAdvance)
 {
-    ASSERT_TRUE(MakePictureStore({{4000, FilledPicture(8, 8, Qt::white)}}));
+    ASSERT_TRUE(MakePictureStore({{4000, FilledPicture(8, 8, WHITE)}}));
     ASSERT_EQ(InitializeGraphics(), 1);
     EXPECT_EQ(g_backgroundTexture, 0u);
     AdvanceBackground();
     EXPECT_EQ(g_backgroundTexture, 0u);
-    ASSERT_TRUE(SavePicture(FilledPicture(32, 32, Qt::green), "Backgrounds/late.jpg"));
+    ASSERT_TRUE(SavePicture(FilledPicture(32, 32, GREEN), "Backgrounds/late.jpg"));
     AdvanceBackground();
     EXPECT_EQ(MainColour(g_backgroundTexture), 'G');
 }
 
 TEST_F(StartUp, MissingStoreReturnsZeroAndTouchesNoGlState)
 {
-    ASSERT_TRUE(SavePicture(FilledPicture(32, 32, Qt::red), "Backgrounds/a.jpg"));
+    ASSERT_TRUE(SavePicture(FilledPicture(32, 32, RED), "Backgrounds/a.jpg"));
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_TEXTURE_2D);
@@ -270,12 +270,12 @@ TEST_F(StartUp, StoreMissingSomePicturesLeavesOnlyThoseSlotsEmpty)
     g_cards[5].textureIndex = 0;
     g_cards[5].z = -25.0f;
     g_dealOrder[0] = 17;
-    const QImage face = FilledPicture(71, 96, QColor(0, 0, 255));
-    ASSERT_TRUE(MakePictureStore({{4000, FilledPicture(71, 96, Qt::white)},
+    const TestPicture face = FilledPicture(71, 96, Colour{0, 0, 255});
+    ASSERT_TRUE(MakePictureStore({{4000, FilledPicture(71, 96, WHITE)},
                                   {4051, face},
-                                  {4056, FilledPicture(71, 96, Qt::darkRed)},
-                                  {4068, FilledPicture(16, 16, Qt::yellow)},
-                                  {4071, FilledPicture(128, 32, Qt::gray)}}));
+                                  {4056, FilledPicture(71, 96, DARK_RED)},
+                                  {4068, FilledPicture(16, 16, YELLOW)},
+                                  {4071, FilledPicture(128, 32, GREY)}}));
     ASSERT_EQ(InitializeGraphics(), 1);
 
     const TextureSlot made[] = {g_cardTextures[1], g_cardTextures[52], g_cardTextures[0], g_textTexture,
@@ -299,12 +299,12 @@ TEST_F(StartUp, StoreMissingSomePicturesLeavesOnlyThoseSlotsEmpty)
     EXPECT_EQ(g_dealOrder[51], 51);
     int width = 0;
     int height = 0;
-    EXPECT_EQ(SysPictureSize(":/pictures/4000.png", &width, &height), 0) << "the store is closed after start-up";
+    EXPECT_EQ(SysStorePictureSize(4000, &width, &height), 0) << "the store is closed after start-up";
 }
 
 TEST_F(StartUp, FixedGlStateHoldsAfterStartUp)
 {
-    ASSERT_TRUE(MakePictureStore({{4000, FilledPicture(8, 8, Qt::white)}}));
+    ASSERT_TRUE(MakePictureStore({{4000, FilledPicture(8, 8, WHITE)}}));
     ASSERT_EQ(InitializeGraphics(), 1);
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
     EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
@@ -337,19 +337,19 @@ TEST_F(StartUp, FixedGlStateHoldsAfterStartUp)
 // gives, slot by slot, with the same pictures missing, keyed and scaled.
 TEST_F(StartUp, PicturesDecodedAheadMakeTheSameTextures)
 {
-    ASSERT_TRUE(SavePicture(FilledPicture(64, 32, Qt::red), "Backgrounds/a.jpg"));
-    QImage keyedEdge = FilledPicture(100, 60, QColor(0, 0, 255));
+    ASSERT_TRUE(SavePicture(FilledPicture(64, 32, RED), "Backgrounds/a.jpg"));
+    TestPicture keyedEdge = FilledPicture(100, 60, Colour{0, 0, 255});
     for (int y = 10; y < 50; ++y) {
         for (int x = 20; x < 70; ++x) {
-            keyedEdge.setPixelColor(x, y, QColor(x * 3, y * 4, 90));
+            keyedEdge.SetPixel(x, y, Colour{x * 3, y * 4, 90});
         }
     }
     ASSERT_TRUE(MakePictureStore({{4000, keyedEdge},
-                                  {4051, FilledPicture(71, 96, Qt::white)},
-                                  {4056, FilledPicture(71, 96, Qt::darkRed)},
-                                  {4052, FilledPicture(300, 200, Qt::white)},
+                                  {4051, FilledPicture(71, 96, WHITE)},
+                                  {4056, FilledPicture(71, 96, DARK_RED)},
+                                  {4052, FilledPicture(300, 200, WHITE)},
                                   {4059, keyedEdge},
-                                  {4071, FilledPicture(128, 32, Qt::gray)}}));
+                                  {4071, FilledPicture(128, 32, GREY)}}));
     auto allSlots = [] {
         std::vector<TextureSlot> all(std::begin(g_cardTextures), std::end(g_cardTextures));
         all.insert(all.end(), std::begin(g_pileMarkerTextures), std::end(g_pileMarkerTextures));
@@ -373,17 +373,17 @@ TEST_F(StartUp, PicturesDecodedAheadMakeTheSameTextures)
     EXPECT_EQ(contents(), atStartUp);
     int width = 0;
     int height = 0;
-    EXPECT_EQ(SysPictureSize(":/pictures/4000.png", &width, &height), 0) << "the store is closed after start-up";
+    EXPECT_EQ(SysStorePictureSize(4000, &width, &height), 0) << "the store is closed after start-up";
 
     // Without a store the start fails as it does without decoding ahead, and a
     // start that stops before the graphics leaves the store closed.
     ClearSlots();
-    std::filesystem::remove(PICTURE_STORE_FILE);
+    RemovePictureStore();
     StartDecodingPicturesAhead();
     EXPECT_EQ(InitializeGraphics(), 0);
     EXPECT_EQ(g_cardTextures[1], 0u);
     ASSERT_TRUE(MakePictureStore({{4000, keyedEdge}}));
     StartDecodingPicturesAhead();
     StopDecodingPicturesAhead();
-    EXPECT_EQ(SysPictureSize(":/pictures/4000.png", &width, &height), 0);
+    EXPECT_EQ(SysStorePictureSize(4000, &width, &height), 0);
 }

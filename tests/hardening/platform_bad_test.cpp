@@ -21,7 +21,7 @@
 #include "platform/common/cursors.h"
 #include "platform/platform.h"
 #include "qt/platform/qt_platform.h"
-#include "support/gl_context.h"
+#include "support/gui_application.h"
 
 namespace fs = std::filesystem;
 

@@ -23,7 +23,7 @@
 #include "gfx/texture_pixels.h"
 #include "gfx/textures.h"
 #include "platform/platform.h"
-#include "support/gl_context.h"
+#include "support/gui_application.h"
 
 namespace fs = std::filesystem;
 
@@ -47,7 +47,7 @@ void PutBig32(std::string* bytes, size_t at, uint32_t value)
 int OpenStoreBytes(const std::string& bytes)
 {
     WriteBytes("resources.rcc", bytes);
-    return SysOpenPictureStore("resources.rcc");
+    return SysOpenPictureStore();
 }
 
 // Every store picture's size is read and each that has one decoded at its
@@ -55,13 +55,11 @@ int OpenStoreBytes(const std::string& bytes)
 // that nothing outside the bundle is touched.
 void ReadEveryPicture()
 {
-    char path[64];
     SysImage image;
     for (int id = 4000; id <= 4072; ++id) {
-        SysStorePicturePath(id, path, sizeof path);
         int width = 0, height = 0;
-        if (SysPictureSize(path, &width, &height)) {
-            SysDecodePicture(path, TextureDimension(width, 2048), TextureDimension(height, 2048), &image);
+        if (SysStorePictureSize(id, &width, &height)) {
+            SysDecodeStorePicture(id, TextureDimension(width, 2048), TextureDimension(height, 2048), &image);
         }
     }
 }
@@ -132,7 +130,12 @@ void ResetPeakMemory()
 
 class BadStore : public testing::Test {
 protected:
-    void SetUp() override { store = ReadBytes(GAME_STORE); ASSERT_GT(store.size(), 1000u); }
+    void SetUp() override
+    {
+        EnsureGuiApplication();  // Qt's picture readers
+        store = ReadBytes(GAME_STORE);
+        ASSERT_GT(store.size(), 1000u);
+    }
     void TearDown() override { SysClosePictureStore(); }
 
     ScratchFolder folder;
@@ -143,6 +146,7 @@ class BadPictures : public testing::Test {
 protected:
     void SetUp() override
     {
+        EnsureGuiApplication();  // Qt's picture readers
         gl = &GlTestContext::Get();
         ASSERT_TRUE(gl->Valid()) << "no GL context";
         g_textureSizeLimitOverride = 0;
@@ -160,20 +164,20 @@ TEST_F(BadStore, TheGameStoreOpensAndItsPicturesRead)
 {
     ASSERT_EQ(OpenStoreBytes(store), 1);
     int width = 0, height = 0;
-    EXPECT_EQ(SysPictureSize(":/pictures/4056.png", &width, &height), 1);
+    EXPECT_EQ(SysStorePictureSize(4056, &width, &height), 1);
     SysClosePictureStore();
-    EXPECT_EQ(SysPictureSize(":/pictures/4056.png", &width, &height), 0);
+    EXPECT_EQ(SysStorePictureSize(4056, &width, &height), 0);
 }
 
 TEST_F(BadStore, MissingEmptyOrGarbageIsRefused)
 {
-    EXPECT_EQ(SysOpenPictureStore("resources.rcc"), 0);
+    EXPECT_EQ(SysOpenPictureStore(), 0);
     EXPECT_EQ(OpenStoreBytes(""), 0);
     EXPECT_EQ(OpenStoreBytes(RandomBytes(store.size(), 21)), 0);
     EXPECT_EQ(OpenStoreBytes("qres" + RandomBytes(4096, 22)), 0);
     fs::remove("resources.rcc");
     fs::create_directory("resources.rcc");
-    EXPECT_EQ(SysOpenPictureStore("resources.rcc"), 0);
+    EXPECT_EQ(SysOpenPictureStore(), 0);
 }
 
 TEST_F(BadStore, CutAnywhereIsRefused)
@@ -343,7 +347,7 @@ TEST_F(BadPictures, HugePhotographDecodesStraightToTheTextureSize)
 {
     WriteBytes("huge.jpg", GreyJpeg(12000, 12000));
     int width = 0, height = 0;
-    ASSERT_EQ(SysPictureSize("huge.jpg", &width, &height), 1);
+    ASSERT_EQ(SysPictureFileSize("huge.jpg", &width, &height), 1);
     EXPECT_EQ(width, 12000);
     ResetPeakMemory();
     const long before = PeakMemoryKiB();
@@ -373,7 +377,7 @@ TEST_F(BadStore, PipeIsRefusedAtOnce)
     EXPECT_EXIT(
         {
             ::alarm(10);
-            std::_Exit(SysOpenPictureStore("resources.rcc") == 0 ? 0 : 1);
+            std::_Exit(SysOpenPictureStore() == 0 ? 0 : 1);
         },
         testing::ExitedWithCode(0), "");
 }

@@ -5,7 +5,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <iterator>
+#include <random>
+#include <string>
 #include <vector>
 
 #include "game/table.h"
@@ -33,6 +37,47 @@ void ApplyWindowProjection()
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }
+
+// A plain picture of one colour for the headless platform (binary PPM).
+void WriteFilledPicture(const std::string& path, int width, int height, Rgb colour)
+{
+    std::ofstream file(path, std::ios::binary);
+    file << "P6\n" << width << " " << height << "\n255\n";
+    const char pixel[3] = {static_cast<char>(colour.r), static_cast<char>(colour.g), static_cast<char>(colour.b)};
+    for (int i = 0; i < width * height; ++i) {
+        file.write(pixel, 3);
+    }
+}
+
+// The suite's own folder for the rest of the process: a small headless picture
+// store with every picture the start-up loads, and two background pictures.
+// The tests draw with textures of their own colours; the start-up only has to
+// succeed and fill every slot.
+class SceneFolder {
+public:
+    SceneFolder()
+    {
+        namespace fs = std::filesystem;
+        std::random_device random;
+        m_path = fs::temp_directory_path() / ("tarvik_scene_" + std::to_string(random()));
+        fs::create_directories(m_path / "pictures");
+        fs::create_directories(m_path / "Backgrounds");
+        fs::current_path(m_path);
+        for (int id = 4000; id <= 4072; ++id) {
+            WriteFilledPicture("pictures/" + std::to_string(id) + ".pam", 16, 16, {200, 200, 200});
+        }
+        WriteFilledPicture("Backgrounds/a.jpg", 32, 32, CLOTH);
+        WriteFilledPicture("Backgrounds/b.jpg", 32, 32, {90, 60, 60});
+    }
+    ~SceneFolder()
+    {
+        std::error_code error;
+        std::filesystem::remove_all(m_path, error);
+    }
+
+private:
+    std::filesystem::path m_path;
+};
 
 uint32_t UploadTexture(const uint8_t* rgba)
 {
@@ -70,8 +115,8 @@ void SceneTest::SetUp()
     HeadlessReset();
     ResetSceneState();
     if (!s_graphicsReady) {
-        // Run from the game folder, where the picture store and Backgrounds lie.
-        ASSERT_EQ(InitializeGraphics(), 1) << "no resources.rcc in the working directory";
+        static SceneFolder folder;
+        ASSERT_EQ(InitializeGraphics(), 1) << "the suite's own picture store did not open";
         s_graphicsReady = true;
         std::copy(std::begin(g_cardTextures), std::end(g_cardTextures), s_cardTextures);
         std::copy(std::begin(g_pileMarkerTextures), std::end(g_pileMarkerTextures), s_pileMarkerTextures);

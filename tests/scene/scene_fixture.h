@@ -1,7 +1,9 @@
 #pragma once
-// The scene's tests share one GL context (offscreen 640 x 480), the real
-// textures and font made once from the picture store of the game folder, and
-// a fresh game, store and scene state for every test.
+// The scene's tests share one GL context (offscreen 640 x 480), textures and
+// font made once on the headless platform (a small picture store and two
+// backgrounds of the suite's own, in a folder of its own that is the working
+// directory, and the real bold face), and a fresh game, store and scene state
+// for every test.
 
 #include <gtest/gtest.h>
 

@@ -21,7 +21,7 @@
 #include "scene/scene_state.h"
 #include "scene/update.h"
 #include "store/stats_store.h"
-#include "support/gl_context.h"
+#include "support/gui_application.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ void Save(const char* name)
     DrawFrame();
     DrawFrame();
     const std::string path = g_outDir + "/" + name;
-    if (!GlTestContext::Get(WIDTH, HEIGHT).SaveImage(path.c_str())) {
+    if (!SaveGlImage(GlTestContext::Get(WIDTH, HEIGHT), path.c_str())) {
         std::fprintf(stderr, "could not write %s\n", path.c_str());
         ++g_failures;
     }
@@ -96,6 +96,7 @@ int main(int argc, char** argv)
     g_outDir = argv[1];
     std::error_code error;
     std::filesystem::create_directories(g_outDir, error);
+    EnsureGuiApplication();  // the build's own pictures and face come through Qt
     GlTestContext& gl = GlTestContext::Get(WIDTH, HEIGHT);
     if (!gl.Valid()) {
         std::fprintf(stderr, "no GL context\n");

@@ -1,29 +1,37 @@
 #include "support/game_test.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
+#include <random>
+#include <system_error>
 
 #include "support/reset.h"
 
 void GameTest::SetUp()
 {
     ResetGameState();
-    savedDir_ = std::filesystem::current_path().string();
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarvik-game-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    workDir_ = pattern;
-    ASSERT_EQ(::chdir(workDir_.c_str()), 0);
+    namespace fs = std::filesystem;
+    savedDir_ = fs::current_path().string();
+    std::random_device random;
+    std::error_code error;
+    for (int attempt = 0; attempt < 100 && workDir_.empty(); ++attempt) {
+        const fs::path candidate = fs::temp_directory_path() / ("tarvik-game-" + std::to_string(random()));
+        if (fs::create_directory(candidate, error)) {
+            workDir_ = candidate.string();
+        }
+    }
+    ASSERT_FALSE(workDir_.empty()) << "no fresh folder in " << fs::temp_directory_path();
+    fs::current_path(workDir_, error);
+    ASSERT_FALSE(error) << error.message();
 }
 
 void GameTest::TearDown()
 {
+    std::error_code ignored;
     if (!savedDir_.empty()) {
-        EXPECT_EQ(::chdir(savedDir_.c_str()), 0);
+        std::filesystem::current_path(savedDir_, ignored);
+        EXPECT_FALSE(ignored) << ignored.message();
     }
     if (!workDir_.empty()) {
-        std::error_code ignored;
         std::filesystem::remove_all(workDir_, ignored);
     }
 }

@@ -1,47 +1,47 @@
 #include "support/gl_context.h"
 
-#include <QGuiApplication>
-#include <QImage>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFunctions>
-#include <QSurfaceFormat>
+#include <GL/gl.h>
+#include <GL/glext.h>
+#include <GL/glx.h>
+#include <X11/Xlib.h>
 
 #include <cstdio>
-#include <cstdlib>
 
-// Why a framebuffer object on an offscreen surface rather than a shown window:
-// its contents never depend on the window being exposed or mapped, so reads
-// are the same on every run; selection mode does not touch the target at all.
+// Why a framebuffer object on a pbuffer rather than a shown window: its
+// contents never depend on the window being exposed or mapped, so reads are
+// the same on every run; selection mode does not touch the target at all.
+// Plain GLX, so the suites that draw need no toolkit.
 struct GlTestContext::Impl {
-    QOffscreenSurface surface;
-    QOpenGLContext context;
-    QOpenGLFunctions functions;
+    Display* display = nullptr;
+    GLXPbuffer pbuffer = 0;
+    GLXContext context = nullptr;
     GLuint framebuffer = 0;
     GLuint colour = 0;
     GLuint depth = 0;
+    // The framebuffer calls come from the driver (GL 3.0), not from GL 1.1.
+    PFNGLGENFRAMEBUFFERSPROC glGenFramebuffers = nullptr;
+    PFNGLDELETEFRAMEBUFFERSPROC glDeleteFramebuffers = nullptr;
+    PFNGLBINDFRAMEBUFFERPROC glBindFramebuffer = nullptr;
+    PFNGLFRAMEBUFFERRENDERBUFFERPROC glFramebufferRenderbuffer = nullptr;
+    PFNGLCHECKFRAMEBUFFERSTATUSPROC glCheckFramebufferStatus = nullptr;
+    PFNGLGENRENDERBUFFERSPROC glGenRenderbuffers = nullptr;
+    PFNGLDELETERENDERBUFFERSPROC glDeleteRenderbuffers = nullptr;
+    PFNGLBINDRENDERBUFFERPROC glBindRenderbuffer = nullptr;
+    PFNGLRENDERBUFFERSTORAGEPROC glRenderbufferStorage = nullptr;
 };
 
-void EnsureGuiApplication()
+namespace {
+template <typename Function>
+bool Resolve(Function* function, const char* name)
 {
-    if (QCoreApplication::instance()) {
-        return;
-    }
-    // Qt's offscreen platform: fonts always, GL through GLX when a display is
-    // there. It skips the window system's keyboard set-up, which AddressSanitizer
-    // reports in libxkbcommon-x11, and the tests draw offscreen anyway.
-    if (!std::getenv("QT_QPA_PLATFORM")) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    static int argc = 1;
-    static char name[] = "tarvik_tests";
-    static char* argv[] = {name, nullptr};
-    new QGuiApplication(argc, argv);  // lives until the process ends
+    *function = reinterpret_cast<Function>(glXGetProcAddress(reinterpret_cast<const GLubyte*>(name)));
+    return *function != nullptr;
 }
+}  // namespace
 
 GlTestContext& GlTestContext::Get(int width, int height)
 {
-    // Never destroyed: a context torn down after the application would crash at exit.
+    // Never destroyed: the driver keeps its own state until the process ends.
     static GlTestContext* shared = new GlTestContext();
     if (!shared->m_impl) {
         shared->Create(width, height);
@@ -50,7 +50,7 @@ GlTestContext& GlTestContext::Get(int width, int height)
         if (width != shared->m_width || height != shared->m_height) {
             shared->Resize(width, height);
         } else {
-            shared->m_impl->functions.glViewport(0, 0, width, height);
+            glViewport(0, 0, width, height);
         }
     }
     return *shared;
@@ -60,20 +60,44 @@ GlTestContext::GlTestContext() = default;
 
 void GlTestContext::Create(int width, int height)
 {
-    EnsureGuiApplication();
     m_impl = new Impl();
-    QSurfaceFormat format;  // default: compatibility profile
-    format.setDepthBufferSize(24);
-    format.setAlphaBufferSize(8);
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    m_impl->surface.setFormat(format);
-    m_impl->surface.create();
-    m_impl->context.setFormat(format);
-    if (!m_impl->surface.isValid() || !m_impl->context.create() || !m_impl->context.makeCurrent(&m_impl->surface)) {
+    Impl& g = *m_impl;
+    g.display = XOpenDisplay(nullptr);
+    if (!g.display) {
+        std::fprintf(stderr, "GlTestContext: no X display\n");
+        return;
+    }
+    const int attributes[] = {GLX_DRAWABLE_TYPE, GLX_PBUFFER_BIT, GLX_RENDER_TYPE, GLX_RGBA_BIT,
+                              GLX_RED_SIZE, 8, GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE, 8, GLX_ALPHA_SIZE, 8,
+                              GLX_DEPTH_SIZE, 24, None};
+    int count = 0;
+    GLXFBConfig* configs = glXChooseFBConfig(g.display, DefaultScreen(g.display), attributes, &count);
+    if (!configs || count == 0) {
+        std::fprintf(stderr, "GlTestContext: no GL configuration on this display\n");
+        return;
+    }
+    const int pbufferAttributes[] = {GLX_PBUFFER_WIDTH, 1, GLX_PBUFFER_HEIGHT, 1, None};
+    g.pbuffer = glXCreatePbuffer(g.display, configs[0], pbufferAttributes);
+    // The default context is a compatibility one: immediate mode, display
+    // lists and selection mode all work.
+    g.context = glXCreateNewContext(g.display, configs[0], GLX_RGBA_TYPE, nullptr, True);
+    XFree(configs);
+    if (!g.pbuffer || !g.context || !glXMakeContextCurrent(g.display, g.pbuffer, g.pbuffer, g.context)) {
         std::fprintf(stderr, "GlTestContext: no GL context on this display\n");
         return;
     }
-    m_impl->functions.initializeOpenGLFunctions();
+    if (!Resolve(&g.glGenFramebuffers, "glGenFramebuffers") ||
+        !Resolve(&g.glDeleteFramebuffers, "glDeleteFramebuffers") ||
+        !Resolve(&g.glBindFramebuffer, "glBindFramebuffer") ||
+        !Resolve(&g.glFramebufferRenderbuffer, "glFramebufferRenderbuffer") ||
+        !Resolve(&g.glCheckFramebufferStatus, "glCheckFramebufferStatus") ||
+        !Resolve(&g.glGenRenderbuffers, "glGenRenderbuffers") ||
+        !Resolve(&g.glDeleteRenderbuffers, "glDeleteRenderbuffers") ||
+        !Resolve(&g.glBindRenderbuffer, "glBindRenderbuffer") ||
+        !Resolve(&g.glRenderbufferStorage, "glRenderbufferStorage")) {
+        std::fprintf(stderr, "GlTestContext: no framebuffer objects\n");
+        return;
+    }
     m_valid = true;
     Resize(width, height);
 }
@@ -83,25 +107,23 @@ void GlTestContext::MakeCurrent()
     if (!m_valid) {
         return;
     }
-    // Making it current again is not free: on the offscreen platform it puts
-    // the viewport back to the 1 x 1 surface, so it happens only when needed.
-    if (QOpenGLContext::currentContext() != &m_impl->context) {
-        m_impl->context.makeCurrent(&m_impl->surface);
-        m_impl->functions.glViewport(0, 0, m_width, m_height);
+    if (glXGetCurrentContext() != m_impl->context) {
+        glXMakeContextCurrent(m_impl->display, m_impl->pbuffer, m_impl->pbuffer, m_impl->context);
+        glViewport(0, 0, m_width, m_height);
     }
-    m_impl->functions.glBindFramebuffer(GL_FRAMEBUFFER, m_impl->framebuffer);
+    m_impl->glBindFramebuffer(GL_FRAMEBUFFER, m_impl->framebuffer);
 }
 
 void GlTestContext::DeleteBuffers()
 {
-    QOpenGLFunctions& f = m_impl->functions;
-    f.glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    if (m_impl->framebuffer) {
-        f.glDeleteFramebuffers(1, &m_impl->framebuffer);
-        f.glDeleteRenderbuffers(1, &m_impl->colour);
-        f.glDeleteRenderbuffers(1, &m_impl->depth);
+    Impl& g = *m_impl;
+    g.glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    if (g.framebuffer) {
+        g.glDeleteFramebuffers(1, &g.framebuffer);
+        g.glDeleteRenderbuffers(1, &g.colour);
+        g.glDeleteRenderbuffers(1, &g.depth);
     }
-    m_impl->framebuffer = m_impl->colour = m_impl->depth = 0;
+    g.framebuffer = g.colour = g.depth = 0;
 }
 
 void GlTestContext::Resize(int width, int height)
@@ -111,18 +133,18 @@ void GlTestContext::Resize(int width, int height)
     }
     MakeCurrent();
     DeleteBuffers();
-    QOpenGLFunctions& f = m_impl->functions;
-    f.glGenRenderbuffers(1, &m_impl->colour);
-    f.glBindRenderbuffer(GL_RENDERBUFFER, m_impl->colour);
-    f.glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
-    f.glGenRenderbuffers(1, &m_impl->depth);
-    f.glBindRenderbuffer(GL_RENDERBUFFER, m_impl->depth);
-    f.glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
-    f.glGenFramebuffers(1, &m_impl->framebuffer);
-    f.glBindFramebuffer(GL_FRAMEBUFFER, m_impl->framebuffer);
-    f.glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, m_impl->colour);
-    f.glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, m_impl->depth);
-    if (f.glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+    Impl& g = *m_impl;
+    g.glGenRenderbuffers(1, &g.colour);
+    g.glBindRenderbuffer(GL_RENDERBUFFER, g.colour);
+    g.glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+    g.glGenRenderbuffers(1, &g.depth);
+    g.glBindRenderbuffer(GL_RENDERBUFFER, g.depth);
+    g.glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
+    g.glGenFramebuffers(1, &g.framebuffer);
+    g.glBindFramebuffer(GL_FRAMEBUFFER, g.framebuffer);
+    g.glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, g.colour);
+    g.glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, g.depth);
+    if (g.glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
         std::fprintf(stderr, "GlTestContext: framebuffer incomplete\n");
         DeleteBuffers();
         m_valid = false;
@@ -130,7 +152,7 @@ void GlTestContext::Resize(int width, int height)
     }
     m_width = width;
     m_height = height;
-    f.glViewport(0, 0, width, height);
+    glViewport(0, 0, width, height);
 }
 
 GlPixel GlTestContext::ReadPixel(int x, int y)
@@ -138,20 +160,20 @@ GlPixel GlTestContext::ReadPixel(int x, int y)
     GlPixel pixel;
     if (m_valid) {
         MakeCurrent();
-        m_impl->functions.glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        m_impl->functions.glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, &pixel);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, &pixel);
     }
     return pixel;
 }
 
-bool GlTestContext::SaveImage(const char* path)
+std::vector<uint8_t> GlTestContext::ReadAll()
 {
-    if (!m_valid) {
-        return false;
+    std::vector<uint8_t> rgba;
+    if (m_valid) {
+        MakeCurrent();
+        rgba.resize(static_cast<size_t>(m_width) * static_cast<size_t>(m_height) * 4);
+        glPixelStorei(GL_PACK_ALIGNMENT, 4);
+        glReadPixels(0, 0, m_width, m_height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
     }
-    MakeCurrent();
-    QImage image(m_width, m_height, QImage::Format_RGBA8888);
-    m_impl->functions.glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    m_impl->functions.glReadPixels(0, 0, m_width, m_height, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
-    return image.mirrored().save(QString::fromLocal8Bit(path));
+    return rgba;
 }

@@ -1,19 +1,15 @@
 #pragma once
-// A GL test fixture: one Gui application and one current compatibility-profile
-// context (depth 24, alpha 8) drawing into an offscreen framebuffer object of
-// a chosen size. Pixels read back with glReadPixels; glRenderMode(GL_SELECT),
-// display lists and immediate mode all work (Mesa llvmpipe under Xvfb).
+// A GL test fixture: one current compatibility-profile GLX context (depth 24,
+// alpha 8) drawing into an offscreen framebuffer object of a chosen size.
+// Pixels read back with glReadPixels; glRenderMode(GL_SELECT), display lists
+// and immediate mode all work (Mesa llvmpipe under Xvfb). Needs an X display.
 
 #include <cstdint>
+#include <vector>
 
 struct GlPixel {
     uint8_t r = 0, g = 0, b = 0, a = 0;
 };
-
-// Creates the process's QGuiApplication once, if none exists yet, on Qt's
-// offscreen platform unless QT_QPA_PLATFORM says otherwise. GL needs the X
-// display (Xvfb in the tests); fonts work without one.
-void EnsureGuiApplication();
 
 class GlTestContext {
 public:
@@ -30,8 +26,8 @@ public:
     void Resize(int width, int height);
     // Colour at pixel (x, y), origin at the lower left as in GL.
     GlPixel ReadPixel(int x, int y);
-    // Writes the whole target as a picture (PNG by the name's suffix), top row first.
-    bool SaveImage(const char* path);
+    // The whole target, RGBA, bottom row first; empty without a context.
+    std::vector<uint8_t> ReadAll();
 
 private:
     GlTestContext();

@@ -1,6 +1,6 @@
 #pragma once
 // Test control of the headless platform: what the code under test asked for,
-// and the clocks the tests drive.
+// the clocks the tests drive, and where its pictures and glyphs come from.
 
 #include <cstdint>
 #include <map>
@@ -30,3 +30,11 @@ void HeadlessReset();
 void HeadlessSetTick(uint32_t ms);
 void HeadlessAdvanceTick(uint32_t ms);
 void HeadlessSetTime(int64_t seconds);  // calendar time; second of minute = seconds % 60
+
+// The folder of "<id>.pam" pictures that SysOpenPictureStore opens, relative
+// to the working directory ("pictures" until set; null sets that again).
+// Pictures are binary PAM (depth 3 or 4) or PPM, whatever the file's name.
+void HeadlessSetPictureStore(const char* folder);
+// The TrueType file the glyph outlines come from (Debian's Liberation Sans
+// Bold until set; null sets that again). Read on the next glyph asked for.
+void HeadlessSetFontFile(const char* path);

@@ -69,3 +69,7 @@ SysCursor SysLoadCursorFile(const char* path)
 }
 
 void SysSetCursor(SysCursor cursor) { g_headless.cursorsSet.push_back(cursor); }
+
+// The heap is the C library's own business in tests.
+void SysTrimHeap() {}
+void SysSetLargeBlockThreshold(int) {}

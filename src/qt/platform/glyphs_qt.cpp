@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/common/windows_1252.h"
 #include "platform/platform.h"
 
 namespace {
@@ -14,28 +15,6 @@ namespace {
 // part, then scaled to ems.
 constexpr int OUTLINE_PIXEL_SIZE = 2048;
 constexpr int MAX_CURVE_SEGMENTS = 64;
-
-// Unicode of Windows-1252 codes 0x80..0x9F; 0 marks the five unassigned codes.
-constexpr char16_t WINDOWS_1252_HIGH[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
-// Unicode of a Windows-1252 code; 0 for the unassigned ones (and for 0).
-char16_t UnicodeOf(int code)
-{
-    if (code >= 0x80 && code <= 0x9F) {
-        return WINDOWS_1252_HIGH[code - 0x80];
-    }
-    return static_cast<char16_t>(code);
-}
-
-bool IsControlCode(int code)
-{
-    return code < 0x20 || code == 0x7F;
-}
 
 // The bold sans-serif face, made once: a narrow one, so the congratulation
 // line and a long name keep within a 4:3 view; when it is not installed, the
@@ -141,7 +120,7 @@ int SysGetGlyphOutline(int code, float deviation, SysGlyphOutline* out)
     }
     out->contours.clear();
     out->advance = 0.0f;
-    const char16_t unicode = (code >= 0 && code <= 254) ? UnicodeOf(code) : 0;
+    const char16_t unicode = static_cast<char16_t>(code >= 0 && code <= 254 ? UnicodeOfWindows1252(code) : 0);
     if (unicode == 0) {
         return 1;
     }
@@ -154,7 +133,7 @@ int SysGetGlyphOutline(int code, float deviation, SysGlyphOutline* out)
     if (!advances.isEmpty()) {
         out->advance = static_cast<float>(advances[0].x() / OUTLINE_PIXEL_SIZE);
     }
-    if (!IsControlCode(code)) {
+    if (!IsWindows1252Control(code)) {
         FlattenPath(face->pathForGlyph(glyphs[0]), deviation, &out->contours);
     }
     return 1;

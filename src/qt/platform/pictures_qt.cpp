@@ -165,57 +165,27 @@ int IsWholePictureStore(const uint8_t* bytes, uint64_t size)
 }
 
 namespace {
+// The store the program ships, in the working directory (the build's game
+// folder, or the player's folder, which links the installed one).
+constexpr const char* PICTURE_STORE_FILE = "resources.rcc";
+
 QString PathName(const char* path)
 {
     return QString::fromLocal8Bit(path);
 }
-}  // namespace
 
-int SysOpenPictureStore(const char* path)
+// The path under which the open store holds picture `id`.
+QString StorePath(int id)
 {
-    SysClosePictureStore();
-    if (!path) {
-        return 0;
-    }
-    // Only a regular file: opening a pipe of that name would wait for a writer.
-    QFile file(PathName(path));
-    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly) || file.size() > LARGEST_STORE) {
-        return 0;
-    }
-    QByteArray bytes = file.readAll();
-    if (!IsWholePictureStore(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                             static_cast<uint64_t>(bytes.size()))) {
-        return 0;
-    }
-    if (!QResource::registerResource(reinterpret_cast<const uchar*>(bytes.constData()))) {
-        return 0;
-    }
-    g_storeBytes = std::move(bytes);
-    return 1;
+    return QStringLiteral(":/pictures/%1.png").arg(id);
 }
 
-void SysClosePictureStore()
+int PictureSize(const QString& path, int* width, int* height)
 {
-    if (!g_storeBytes.isEmpty()) {
-        QResource::unregisterResource(reinterpret_cast<const uchar*>(g_storeBytes.constData()));
-        g_storeBytes = QByteArray();
-    }
-}
-
-void SysStorePicturePath(int id, char* path, int capacity)
-{
-    if (!path || capacity <= 0) {
-        return;
-    }
-    std::snprintf(path, static_cast<size_t>(capacity), ":/pictures/%d.png", id);
-}
-
-int SysPictureSize(const char* path, int* width, int* height)
-{
-    if (!path || !width || !height) {
+    if (!width || !height) {
         return 0;
     }
-    QImageReader reader(PathName(path));
+    QImageReader reader(path);
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty()) {
         return 0;
@@ -225,13 +195,13 @@ int SysPictureSize(const char* path, int* width, int* height)
     return 1;
 }
 
-int SysDecodePicture(const char* path, int width, int height, SysImage* out)
+int DecodePicture(const QString& path, int width, int height, SysImage* out)
 {
-    if (!path || !out || width <= 0 || height <= 0) {
+    if (!out || width <= 0 || height <= 0) {
         return 0;
     }
     const QSize size(width, height);
-    QImageReader reader(PathName(path));
+    QImageReader reader(path);
     // JPEG decodes straight at (about) the wanted size, so a huge photograph
     // never needs a full-size buffer. Formats that cannot (PNG) are read as
     // they are and stretched texel by texel below: smoothing would blend the
@@ -260,4 +230,55 @@ int SysDecodePicture(const char* path, int width, int height, SysImage* out)
     out->width = width;
     out->height = height;
     return 1;
+}
+}  // namespace
+
+int SysOpenPictureStore()
+{
+    SysClosePictureStore();
+    // Only a regular file: opening a pipe of that name would wait for a writer.
+    QFile file(PathName(PICTURE_STORE_FILE));
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly) || file.size() > LARGEST_STORE) {
+        return 0;
+    }
+    QByteArray bytes = file.readAll();
+    if (!IsWholePictureStore(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                             static_cast<uint64_t>(bytes.size()))) {
+        return 0;
+    }
+    if (!QResource::registerResource(reinterpret_cast<const uchar*>(bytes.constData()))) {
+        return 0;
+    }
+    g_storeBytes = std::move(bytes);
+    return 1;
+}
+
+void SysClosePictureStore()
+{
+    if (!g_storeBytes.isEmpty()) {
+        QResource::unregisterResource(reinterpret_cast<const uchar*>(g_storeBytes.constData()));
+        g_storeBytes = QByteArray();
+    }
+}
+
+// A closed store's pictures are not found: Qt no longer knows their paths.
+int SysStorePictureSize(int id, int* width, int* height)
+{
+    return PictureSize(StorePath(id), width, height);
+}
+
+int SysDecodeStorePicture(int id, int width, int height, SysImage* out)
+{
+    return DecodePicture(StorePath(id), width, height, out);
+}
+
+int SysPictureFileSize(const char* path, int* width, int* height)
+{
+    // A file name starting with ':' would be a resource path to Qt.
+    return path && path[0] != ':' ? PictureSize(PathName(path), width, height) : 0;
+}
+
+int SysDecodePictureFile(const char* path, int width, int height, SysImage* out)
+{
+    return path && path[0] != ':' ? DecodePicture(PathName(path), width, height, out) : 0;
 }
