@@ -12,8 +12,9 @@
 #      first copy forward and ends), "E&xit"; then stats.hsf is whole with 2
 #      games dealt and 1 Klondike loss;
 #   3. the installer run silently, the installed program started as its
-#      shortcut starts it, a game dealt and left; its stats.hsf in the
-#      player's %APPDATA% folder and nothing new under Program Files; then
+#      shortcut starts it, a game dealt and left, the session ended (the
+#      program saves when told); its stats.hsf in the player's %APPDATA%
+#      folder and nothing new under Program Files; then
 #      the uninstaller run silently, which keeps the player's results.
 # Each Wine step in a fresh prefix; every step judged by the program's own
 # files and log. Prints the time each step took.
@@ -132,8 +133,11 @@ install_run() {
     sleep 3
     menu g m  # "&Main Menu": the game left unfinished is a loss
     sleep 0.5
-    menu g x
-    wait_for_log "$log" "tarvik: ended" 20 || return 1
+    # Windows ends the session: the program saves as it is told, then the
+    # system ends it.
+    wine wineboot --end-session >/dev/null 2>&1 </dev/null || true
+    wait_for_log "$log" "tarvik: statistics saved: end of session" 20 || return 1
+    wait_for_end "$PROGRAM_PID" 20 || return 1
     check_stats "$player/stats.hsf" 1 1 || return 1
     (cd "$installed" && find . -printf '%p %s %T@\n' | sort) > "$work/after"
     diff "$work/before" "$work/after" || { echo "the program wrote into Program Files"; return 1; }
