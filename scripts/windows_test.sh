@@ -110,6 +110,9 @@ play_zip() {
     menu g x  # "E&xit"
     wait_for_log "$log" "tarvik: ended" 20 || return 1
     grep -q "tarvik: statistics saved: exit" "$log" || { echo "no save at exit"; cat "$log"; return 1; }
+    # The moves counter was drawn in the narrow face shipped beside the program.
+    grep -q "tarvik: text face: Liberation Sans Narrow (its file loaded" "$log" ||
+        { echo "not the shipped narrow face:"; grep "text face" "$log"; return 1; }
     check_stats "$folder/stats.hsf" 2 1
 }
 

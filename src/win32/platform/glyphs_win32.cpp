@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "platform/common/windows_1252.h"
 #include "platform/platform.h"
 #include "win32/platform/win32_platform.h"
+#include "win32/trace.h"
 
 namespace {
 
@@ -71,7 +73,12 @@ const Face* TheFace()
             return nullptr;
         }
         SelectObject(face.dc, face.font);
+        GetTextFaceA(face.dc, LF_FACESIZE, selected);
     }
+    char line[128];
+    std::snprintf(line, sizeof line, "text face: %s%s", selected,
+                  g_fontFileLoaded ? " (its file loaded for this program alone)" : "");
+    Trace(line);
     return &face;
 }
 
