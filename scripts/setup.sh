@@ -15,7 +15,7 @@ PACKAGES=(
     clang libclang-rt-14-dev llvm
     ccache
     g++-mingw-w64-x86-64
-    dpkg-dev file lintian desktop-file-utils appstream
+    dpkg-dev file lintian desktop-file-utils appstream python3
     g++-mingw-w64-x86-64 g++-mingw-w64-i686 nsis
 )
 # Wine runs the Windows build and its tests. It comes with its recommended

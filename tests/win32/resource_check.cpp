@@ -106,13 +106,14 @@ void CheckMenu()
     for (size_t i = 0; i < rows.size() && i < MENU_ITEM_COUNT; ++i) {
         const MenuItem& want = MENU_ITEMS[i];
         const MenuRow& got = rows[i];
-        const std::string name = "menu row " + std::to_string(i) + " (" + (want.text ? want.text : "separator") + ")";
+        char name[64];
+        std::snprintf(name, sizeof name, "menu row %d (%s)", static_cast<int>(i), want.text ? want.text : "separator");
         const bool same = got.menu == want.menu && got.submenu == (want.submenu ? want.submenu : "") &&
                           got.separator == (want.text == nullptr) && got.text == (want.text ? want.text : "") &&
                           (want.text == nullptr || got.id == static_cast<UINT>(want.command)) &&
                           (want.text == nullptr ||  // the system reports separators greyed
                            (got.checked == (want.checkable != 0) && got.greyed == (want.greyed != 0)));
-        Check(same, name + ": got \"" + got.menu + "/" + got.submenu + "/" + got.text + "\" id " +
+        Check(same, std::string(name) + ": got \"" + got.menu + "/" + got.submenu + "/" + got.text + "\" id " +
                         std::to_string(got.id) + (got.checked ? " checked" : "") + (got.greyed ? " greyed" : ""));
     }
     DestroyMenu(menu);
