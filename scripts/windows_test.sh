@@ -10,7 +10,8 @@
 #      every pile, "&Redeal", the statistics dialog
 #      opened and closed, a second start in the same folder (it brings the
 #      first copy forward and ends), "E&xit"; then stats.hsf is whole with 2
-#      games dealt and 1 Klondike loss;
+#      games dealt and 1 Klondike loss; started again with a resources.dll
+#      that is no picture library, it ends in order and keeps the statistics;
 #   3. the installer run silently, the installed program started as its
 #      shortcut starts it, a game dealt and left, the session ended (the
 #      program saves when told); its stats.hsf in the player's %APPDATA%
@@ -113,6 +114,15 @@ play_zip() {
     # The moves counter was drawn in the narrow face shipped beside the program.
     grep -q "tarvik: text face: Liberation Sans Narrow (its file loaded" "$log" ||
         { echo "not the shipped narrow face:"; grep "text face" "$log"; return 1; }
+    check_stats "$folder/stats.hsf" 2 1 || return 1
+
+    # A resources.dll that is no picture library: the program shows nothing,
+    # saves the statistics as they were loaded, and ends.
+    head -c 65536 /dev/urandom > "$folder/resources.dll"
+    run_program "$folder" "$work/no-store.log"
+    wait_for_end "$PROGRAM_PID" 30 || return 1
+    grep -q "tarvik: statistics saved: no picture store" "$work/no-store.log" ||
+        { echo "no orderly end without pictures:"; cat "$work/no-store.log"; return 1; }
     check_stats "$folder/stats.hsf" 2 1
 }
 

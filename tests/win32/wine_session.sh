@@ -61,6 +61,8 @@ wait_for_end() {
         sleep 0.1
         waited=$((waited + 1))
     done
+    # Reaped quietly: a program the system ended is no news.
+    { wait "$1"; } 2>/dev/null || true
 }
 
 # Sets MAIN_WINDOW (the X window Wine made for the main window) and GL_AREA

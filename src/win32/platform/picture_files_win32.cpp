@@ -7,6 +7,7 @@
 #include <olectl.h>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -42,7 +43,8 @@ void Forget()
 uint32_t Big16(const uint8_t* p) { return uint32_t(p[0]) << 8 | p[1]; }
 
 // The size a JPEG's frame header gives, before anything decodes it: the
-// segments are walked to the first start-of-frame marker. 0 when there is none.
+// segments are walked to the first start-of-frame marker. False when there
+// is none: the file is no JPEG, and the backgrounds are JPEGs only.
 bool JpegSize(const std::vector<uint8_t>& bytes, int32_t* width, int32_t* height)
 {
     size_t at = 2;
@@ -129,7 +131,7 @@ bool Load(const char* path)
         GlobalFree(memory);
         return false;
     }
-    memcpy(at, bytes.data(), bytes.size());
+    std::memcpy(at, bytes.data(), bytes.size());
     GlobalUnlock(memory);
     IStream* stream = nullptr;
     if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
