@@ -33,7 +33,9 @@ wine_prefix_end() {
 # run_program FOLDER LOG: starts tarvik-solitaire.exe in FOLDER (as its
 # shortcut does), its log in LOG; sets PROGRAM_PID.
 run_program() {
-    (cd "$1" && exec wine ./tarvik-solitaire.exe >"$2" 2>&1 </dev/null) &
+    # Not exec'd: the subshell outlives a program the system kills, so
+    # that is reported by the program's log alone.
+    (cd "$1" && wine ./tarvik-solitaire.exe >"$2" 2>&1 </dev/null; true) 2>/dev/null &
     PROGRAM_PID=$!
 }
 
@@ -61,8 +63,6 @@ wait_for_end() {
         sleep 0.1
         waited=$((waited + 1))
     done
-    # Reaped quietly: a program the system ended is no news.
-    { wait "$1"; } 2>/dev/null || true
 }
 
 # Sets MAIN_WINDOW (the X window Wine made for the main window) and GL_AREA
