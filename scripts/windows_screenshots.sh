@@ -63,6 +63,12 @@ SETTLE=3 shot 08-klondike-maximised
 menu g s
 shot 09-statistics-maximised
 xdotool key Return
+menu g h
+shot 09-high-scores-maximised
+xdotool key Return
+menu h a
+shot 09-about-maximised
+xdotool key Return
 menu g m
 SETTLE=2 shot 10-main-menu-maximised
 menu g x
