@@ -13,7 +13,8 @@
 #      games dealt and 1 Klondike loss; started again with a resources.dll
 #      that is no picture library, it ends in order and keeps the statistics;
 #   3. the installer run silently, the installed program started as its
-#      shortcut starts it, a game dealt and left, the session ended (the
+#      shortcut starts it with a table cloth of the player's own (which comes
+#      first), a game dealt and left, the session ended (the
 #      program saves when told); its stats.hsf in the player's %APPDATA%
 #      folder and nothing new under Program Files; then
 #      the uninstaller run silently, which keeps the player's results.
@@ -139,9 +140,16 @@ install_run() {
         2>/dev/null </dev/null | grep -q "1.0" || { echo "no entry in the list of installed programs"; return 1; }
     (cd "$installed" && find . -printf '%p %s %T@\n' | sort) > "$work/before"
 
+    # A table cloth of the player's own, first in name order: it comes from
+    # the player's folder, the shipped ones from the program's.
+    mkdir -p "$player/Backgrounds"
+    cp "$installed/Backgrounds/2-walnut.jpg" "$player/Backgrounds/0-mine.jpg"
+
     local log="$work/installed.log"
     run_program "$installed" "$log"
     wait_for_log "$log" "tarvik: first frame" 60 && find_main_window || return 1
+    grep -q 'tarvik: picture file: Backgrounds/0-mine.jpg' "$log" ||
+        { echo "the player's own cloth was not the first:"; grep "picture file" "$log"; return 1; }
     click "${KLONDIKE_BUTTON[@]}"
     sleep 3
     menu g m  # "&Main Menu": the game left unfinished is a loss

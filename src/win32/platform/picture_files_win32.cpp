@@ -13,6 +13,7 @@
 
 #include "platform/platform.h"
 #include "win32/platform/win32_platform.h"
+#include "win32/trace.h"
 
 namespace {
 
@@ -117,7 +118,8 @@ bool Load(const char* path)
     std::vector<uint8_t> bytes;
     int32_t width = 0;
     int32_t height = 0;
-    if (!ReadPictureFile(Win32ShippedPath(path), &bytes) || !JpegSize(bytes, &width, &height) ||
+    const std::string file = Win32ShippedPath(path);
+    if (!ReadPictureFile(file, &bytes) || !JpegSize(bytes, &width, &height) ||
         width > LARGEST_SIDE || height > LARGEST_SIDE ||
         static_cast<uint64_t>(width) * static_cast<uint64_t>(height) > LARGEST_DECODED_TEXELS) {
         return false;
@@ -155,6 +157,7 @@ bool Load(const char* path)
         picture->Release();
         return false;
     }
+    Trace(("picture file: " + file).c_str());
     g_loaded.path = path;
     g_loaded.picture = picture;
     g_loaded.width = info.bmWidth;
