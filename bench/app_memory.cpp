@@ -30,9 +30,7 @@ constexpr const char* GAME_FILES[] = {"resources.rcc", "Backgrounds", "tick.wav"
 
 void RunFor(double seconds)
 {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (std::chrono::steady_clock::now() < end && RunLoopOnce() != 0) {
-    }
+    RunLoopFor(static_cast<int>(seconds * 1000.0));
 }
 
 long ResidentKilobytes()

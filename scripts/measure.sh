@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
-# Measures the figures a player feels and prints them as a table: start-up of
+# Measures the figures a player feels and prints them as tables: start-up of
 # the real program (window mapped, first frame), its resident memory, frame
 # times of the main menu, a dealt Klondike table and the win screen at two
-# sizes, the pick, start-up's parts, and the rules core's speed in the soak.
-#   scripts/measure.sh [BUILD_DIR] [RUNS]
+# sizes, the pick, start-up's parts, the rules core's speed in the soak; then
+# processor time and frames per second on each screen with the pointer still,
+# and the same at rest for AisleRiot (installed here for the comparison).
+#   scripts/measure.sh [BUILD_DIR] [RUNS] [EARLIER_GAME_FOLDER]
 # BUILD_DIR defaults to build-perf (configured Release or RelWithDebInfo);
-# RUNS (default 7) is the number of start-ups and of benchmark repetitions.
+# RUNS (default 7) is the number of start-ups and of benchmark repetitions;
+# EARLIER_GAME_FOLDER, a game folder of an earlier build, is measured at rest
+# beside this one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD="${1:-build-perf}"
 RUNS="${2:-7}"
 
-cmake --build "$BUILD" -j2 --target tarvik-solitaire scene_bench startup_probe game_soak > "$BUILD.measure-build.log" 2>&1 ||
+cmake --build "$BUILD" -j2 --target tarvik-solitaire scene_bench startup_probe game_soak app_idle > "$BUILD.measure-build.log" 2>&1 ||
     { tail -20 "$BUILD.measure-build.log"; exit 1; }
 
 export LIBGL_ALWAYS_SOFTWARE=1
@@ -66,5 +70,23 @@ done
 actions="$(sed -n 's/^soak: \([0-9]*\) actions.*/\1/p' <<< "$soak_line")"
 seconds="$(sed -n 's/.* \([0-9.]*\) s;.*/\1/p' <<< "$soak_line")"
 echo "| rules core: random actions per second in the soak (checks included) | $(awk -v a="$actions" -v s="$seconds" 'BEGIN { printf "%.0f", a / s }') |"
+
+# At rest: the program's own loop in-process on each screen, then whole
+# programs from outside, AisleRiot among them.
+if ! command -v /usr/games/sol > /dev/null; then
+    SUDO=""
+    [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends aisleriot > /dev/null 2>&1 ||
+        echo "(AisleRiot could not be installed)"
+fi
+echo
+"${XVFB[@]}" "$BUILD/bench/app_idle" 10 | grep '^|'
+echo
+echo "| program at rest (from outside) | CPU per 10 s |"
+echo "|---|---|"
+"${XVFB[@]}" scripts/idle_cpu.sh "$BUILD/game" "this program"
+if [ -n "${3:-}" ]; then
+    "${XVFB[@]}" scripts/idle_cpu.sh "$3" "the earlier build" | grep -v AisleRiot
+fi
 echo
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

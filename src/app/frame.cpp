@@ -44,11 +44,11 @@ bool BackgroundSwitchDue()
 }
 
 // Milliseconds until the next full or half minute, at which the background
-// switches; the wait lands inside that second, wherever in its second it began.
+// switches.
 int32_t MsUntilBackgroundSwitch()
 {
-    const int32_t second = SysSecondOfMinute() % SECONDS_PER_SWITCH;
-    return (SECONDS_PER_SWITCH - second) * 1000;
+    constexpr int32_t SWITCH_MS = SECONDS_PER_SWITCH * 1000;
+    return SWITCH_MS - SysMillisecondOfMinute() % SWITCH_MS;
 }
 
 bool Ready(const FrameSurface& surface)

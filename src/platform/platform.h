@@ -51,6 +51,9 @@ uint32_t SysTickCount();
 int64_t SysTimeSeconds();
 // Second of the minute of the local wall clock, [0, 59] (60 on a leap second).
 int SysSecondOfMinute();
+// Milliseconds into the minute of the local wall clock, [0, 60999]; its whole
+// seconds are SysSecondOfMinute's. For a timer to the next full second.
+int32_t SysMillisecondOfMinute();
 
 // ---- pictures -------------------------------------------------------------
 

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QOpenGLContext>
 #include <QTimer>
@@ -163,6 +164,21 @@ int RunLoopOnce()
         TakeCloseRequest();
     }
     return g_glWindow.quitPosted ? 0 : 1;
+}
+
+int RunLoopFor(int ms)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QTimer end;
+    end.setSingleShot(true);
+    end.start(ms);
+    while (elapsed.elapsed() < ms) {
+        if (RunLoopOnce() == 0) {
+            return 0;
+        }
+    }
+    return 1;
 }
 
 void RepresentQtFrame()

@@ -17,6 +17,10 @@ StartResult StartApplication(Application& application);
 // the window is visible, else waits for the next event. 0 once the end was
 // asked for (the loop is over), else 1.
 int RunLoopOnce();
+// Turns the loop for `ms` milliseconds of real time; a timer ends a rest
+// at the end. For the review tools and benchmarks. 0 once the end was asked
+// for, else 1.
+int RunLoopFor(int ms);
 // The core's re-presented frame on this window: for an expose of the GL area
 // while a modal dialog holds the loop.
 void RepresentQtFrame();

@@ -1,7 +1,7 @@
 // The loop that makes a frame only when the picture can change, compared with
 // a loop that makes every frame: the same seeded script of input and clock
 // goes through both, on the headless platform with an offscreen GL context.
-// Run from the game folder, where the picture store and Backgrounds lie.
+// The suite makes a folder of its own with a small picture store.
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "app/frame.h"
@@ -68,7 +71,7 @@ constexpr FrameSurface SURFACE = {CanBeSeen, MakeCurrent, Present};
 void SetClock(uint32_t ms)
 {
     HeadlessSetTick(ms);
-    HeadlessSetTime(CLOCK_START + ms / 1000);
+    HeadlessSetTimeMs(CLOCK_START * 1000 + ms);
 }
 
 // Pixel from the top left of a scene point under the window's projection.
@@ -95,7 +98,9 @@ std::vector<Step> MakeScript(uint32_t seed, int count)
     uint32_t second = 0;
     for (int i = 0; i < count; ++i) {
         second += 1 + random() % 2;
-        const uint32_t at = second * 1000 + random() % 800;
+        // Not in the first frame of a second: the loop that makes every
+        // frame shows a new second (a background switch) only at its frame.
+        const uint32_t at = second * 1000 + FRAME_MS + random() % 780;
         const int kind = static_cast<int>(random() % 20);
         Step step{at, Input::MOVE, static_cast<int>(random() % WIDTH), static_cast<int>(random() % HEIGHT)};
         if (kind < 6) {
@@ -177,6 +182,50 @@ Seen Look()
     return seen;
 }
 
+// A picture of the headless store (binary PPM): two colours that tell every
+// picture apart, split down the middle.
+void WritePicture(const std::string& path, int seed)
+{
+    constexpr int SIDE = 16;
+    std::ofstream file(path, std::ios::binary);
+    file << "P6\n" << SIDE << " " << SIDE << "\n255\n";
+    for (int y = 0; y < SIDE; ++y) {
+        for (int x = 0; x < SIDE; ++x) {
+            const int c = x < SIDE / 2 ? seed * 37 : seed * 91 + 50;
+            const char rgb[3] = {static_cast<char>(c % 251), static_cast<char>((c / 3) % 241), static_cast<char>(c % 199)};
+            file.write(rgb, 3);
+        }
+    }
+}
+
+// The suite's folder: a store with every picture the start-up loads and
+// three cloths, so a switch of the background shows.
+class LoopFolder {
+public:
+    LoopFolder()
+    {
+        namespace fs = std::filesystem;
+        m_path = fs::temp_directory_path() / ("tarvik_loop_" + std::to_string(std::random_device()()));
+        fs::create_directories(m_path / "pictures");
+        fs::create_directories(m_path / "Backgrounds");
+        fs::current_path(m_path);
+        for (int id = 4000; id <= 4072; ++id) {
+            WritePicture("pictures/" + std::to_string(id) + ".pam", id);
+        }
+        for (int k = 0; k < 3; ++k) {
+            WritePicture("Backgrounds/" + std::to_string(k) + ".jpg", 1000 + k);
+        }
+    }
+    ~LoopFolder()
+    {
+        std::error_code error;
+        std::filesystem::remove_all(m_path, error);
+    }
+
+private:
+    std::filesystem::path m_path;
+};
+
 class Loop {
 public:
     explicit Loop(bool everyFrame, uint32_t now = 0)
@@ -230,6 +279,7 @@ protected:
         GlTestContext& gl = GlTestContext::Get(WIDTH, HEIGHT);
         ASSERT_TRUE(gl.Valid()) << "no GL context: run under a display (xvfb-run)";
         if (!s_graphicsReady) {
+            static LoopFolder folder;
             HeadlessReset();
             ASSERT_EQ(InitializeGraphics(), 1) << "no picture store in the working directory";
             s_graphicsReady = true;

@@ -48,9 +48,7 @@ void Grab(const char* name)
 
 void RunFor(int milliseconds)
 {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (std::chrono::steady_clock::now() < end && RunLoopOnce() != 0) {
-    }
+    RunLoopFor(milliseconds);
 }
 
 void Mouse(QEvent::Type type, QPointF at)

@@ -30,6 +30,7 @@ void HeadlessReset();
 void HeadlessSetTick(uint32_t ms);
 void HeadlessAdvanceTick(uint32_t ms);
 void HeadlessSetTime(int64_t seconds);  // calendar time; second of minute = seconds % 60
+void HeadlessSetTimeMs(int64_t ms);     // the same to the millisecond (ms >= 0)
 
 // The folder of "<id>.pam" pictures that SysOpenPictureStore opens, relative
 // to the working directory ("pictures" until set; null sets that again).

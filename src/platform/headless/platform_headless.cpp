@@ -9,6 +9,7 @@ HeadlessRecord g_headless;
 namespace {
 uint32_t s_tick = 0;
 int64_t s_time = 0;
+int32_t s_timeMs = 0;  // milliseconds into the second s_time
 }  // namespace
 
 void HeadlessReset()
@@ -16,11 +17,22 @@ void HeadlessReset()
     g_headless = HeadlessRecord();
     s_tick = 0;
     s_time = 0;
+    s_timeMs = 0;
 }
 
 void HeadlessSetTick(uint32_t ms) { s_tick = ms; }
 void HeadlessAdvanceTick(uint32_t ms) { s_tick += ms; }
-void HeadlessSetTime(int64_t seconds) { s_time = seconds; }
+void HeadlessSetTime(int64_t seconds)
+{
+    s_time = seconds;
+    s_timeMs = 0;
+}
+
+void HeadlessSetTimeMs(int64_t ms)
+{
+    s_time = ms / 1000;
+    s_timeMs = static_cast<int32_t>(ms % 1000);
+}
 
 void SysEnableMenuItem(int command, int enabled) { g_headless.menuEnabled[command] = enabled ? 1 : 0; }
 void SysCheckMenuItem(int command, int checked) { g_headless.menuChecked[command] = checked ? 1 : 0; }
@@ -48,6 +60,8 @@ void SysExitProcess(int code)
 
 uint32_t SysTickCount() { return s_tick; }
 int64_t SysTimeSeconds() { return s_time; }
+
+int32_t SysMillisecondOfMinute() { return SysSecondOfMinute() * 1000 + s_timeMs; }
 
 int SysSecondOfMinute()
 {

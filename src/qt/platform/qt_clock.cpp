@@ -46,6 +46,21 @@ int64_t SysTimeSeconds()
     return static_cast<int64_t>(std::time(nullptr));
 }
 
+int32_t SysMillisecondOfMinute()
+{
+    if (g_clockOverride) {
+        return SysSecondOfMinute() * 1000;
+    }
+    const auto now = std::chrono::system_clock::now();
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+    std::tm local{};
+    if (localtime_r(&seconds, &local) == nullptr) {
+        return 0;
+    }
+    return static_cast<int32_t>(local.tm_sec * 1000 + ms);
+}
+
 int SysSecondOfMinute()
 {
     if (g_clockOverride) {

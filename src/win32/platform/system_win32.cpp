@@ -17,11 +17,19 @@ int64_t SysTimeSeconds()
     return static_cast<int64_t>(std::time(nullptr));
 }
 
+// Both from the same local clock, so the whole seconds of the one are the other.
 int SysSecondOfMinute()
 {
-    const std::time_t now = std::time(nullptr);
-    const std::tm* local = std::localtime(&now);
-    return local != nullptr ? local->tm_sec : 0;
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return now.wSecond;
+}
+
+int32_t SysMillisecondOfMinute()
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return static_cast<int32_t>(now.wSecond) * 1000 + now.wMilliseconds;
 }
 
 void SysTrimHeap()
