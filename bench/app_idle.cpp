@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "app/gl_window.h"
+#include "program_here.h"
 #include "game/lifting.h"
 #include "game/table.h"
 #include "qt/gl_window.h"
@@ -21,9 +22,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* GAME_FILES[] = {"resources.rcc", "Backgrounds", "tick.wav", "harrow.cur", "hnwse.cur",
-                                      "instructions.htm"};
 
 double CpuSeconds()
 {
@@ -60,19 +58,9 @@ void Measure(const char* screen, double seconds)
 int main(int argc, char** argv)
 {
     const double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
-    char pattern[] = "/tmp/tarvik-idle-XXXXXX";
-    if (mkdtemp(pattern) == nullptr) {
-        return 1;
-    }
-    for (const char* name : GAME_FILES) {
-        fs::create_symlink(fs::path(TARVIK_GAME_DIR) / name, fs::path(pattern) / name);
-    }
-    fs::current_path(pattern);
-
     Application application;
-    application.argc = 1;
-    application.argv = argv;
-    if (!StartApplication(application).runLoop) {
+    fs::path folder;
+    if (!StartProgramHere(application, argv, &folder)) {
         return 1;
     }
     RunLoopFor(2000);  // the first frames and the textures' upload behind
@@ -96,8 +84,6 @@ int main(int argc, char** argv)
     g_gameMode = MODE_WIN;
     Measure("the win screen", seconds);
 
-    TerminateApplication(g_glWindow);
-    FinishApplication(application);
-    fs::remove_all(pattern);
+    EndProgramHere(application, folder);
     return 0;
 }

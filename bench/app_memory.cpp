@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "program_here.h"
 #include "qt/gl_window.h"
 #include "qt/main_loop.h"
 #include "game/lifting.h"
@@ -24,9 +25,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* GAME_FILES[] = {"resources.rcc", "Backgrounds", "tick.wav", "harrow.cur", "hnwse.cur",
-                                      "instructions.htm"};
 
 void RunFor(double seconds)
 {
@@ -83,19 +81,9 @@ void PrintLargestMappings(int count)
 int main(int argc, char** argv)
 {
     const double seconds = argc > 1 ? std::atof(argv[1]) : 3.0;
-    char pattern[] = "/tmp/tarvik-memory-XXXXXX";
-    if (mkdtemp(pattern) == nullptr) {
-        return 1;
-    }
-    for (const char* name : GAME_FILES) {
-        fs::create_symlink(fs::path(TARVIK_GAME_DIR) / name, fs::path(pattern) / name);
-    }
-    fs::current_path(pattern);
-
     Application application;
-    application.argc = 1;
-    application.argv = argv;
-    if (!StartApplication(application).runLoop) {
+    fs::path folder;
+    if (!StartProgramHere(application, argv, &folder)) {
         return 1;
     }
     const uint32_t createdTick = g_glWindow.lastTickCount;
@@ -111,8 +99,6 @@ int main(int argc, char** argv)
     std::printf("VmRSS during a Klondike game: %ld kB\n", ResidentKilobytes());
     std::printf("largest resident mappings:\n");
     PrintLargestMappings(12);
-    TerminateApplication(g_glWindow);
-    FinishApplication(application);
-    fs::remove_all(pattern);
+    EndProgramHere(application, folder);
     return 0;
 }

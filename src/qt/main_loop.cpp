@@ -144,7 +144,7 @@ StartResult StartApplication(Application& application)
     return {true, 0};
 }
 
-int RunLoopOnce()
+int RunLoopOnce(int32_t longestWaitMs)
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     // processEvents never deletes what was handed to deleteLater.
@@ -155,10 +155,13 @@ int RunLoopOnce()
     if (g_glWindow.quitPosted) {
         return 0;
     }
-    const int32_t wait = FrameWait(CanBeSeen() != 0);
+    int32_t wait = FrameWait(CanBeSeen() != 0);
     if (wait == 0) {
         MakeQtFrame();
     } else {
+        if (longestWaitMs >= 0 && (wait < 0 || wait > longestWaitMs)) {
+            wait = longestWaitMs;
+        }
         WaitForEvents(wait);
         LoopWoke();
         TakeCloseRequest();
@@ -170,11 +173,8 @@ int RunLoopFor(int ms)
 {
     QElapsedTimer elapsed;
     elapsed.start();
-    QTimer end;
-    end.setSingleShot(true);
-    end.start(ms);
-    while (elapsed.elapsed() < ms) {
-        if (RunLoopOnce() == 0) {
+    for (qint64 left = ms; left > 0; left = ms - elapsed.elapsed()) {
+        if (RunLoopOnce(static_cast<int32_t>(left)) == 0) {
             return 0;
         }
     }

@@ -1,6 +1,8 @@
 #pragma once
 // Start-up, the loop of events and frames, and the end.
 
+#include <cstdint>
+
 struct Application;
 
 // What StartApplication left: the loop is to run, or the program ends now
@@ -14,9 +16,10 @@ struct StartResult {
 // failure the messages are shown and the loop is not to run.
 StartResult StartApplication(Application& application);
 // One turn of the loop: handles every waiting event, then makes one frame if
-// the window is visible, else waits for the next event. 0 once the end was
-// asked for (the loop is over), else 1.
-int RunLoopOnce();
+// the picture can change and the window can be seen, else waits for the next
+// event, the core's timed change, or at most `longestWaitMs` when >= 0. 0
+// once the end was asked for (the loop is over), else 1.
+int RunLoopOnce(int32_t longestWaitMs = -1);
 // Turns the loop for `ms` milliseconds of real time; a timer ends a rest
 // at the end. For the review tools and benchmarks. 0 once the end was asked
 // for, else 1.
