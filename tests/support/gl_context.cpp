@@ -2,19 +2,17 @@
 
 #include <GL/gl.h>
 #include <GL/glext.h>
-#include <GL/glx.h>
-#include <X11/Xlib.h>
 
 #include <cstdio>
 
-// Why a framebuffer object on a pbuffer rather than a shown window: its
-// contents never depend on the window being exposed or mapped, so reads are
-// the same on every run; selection mode does not touch the target at all.
-// Plain GLX, so the suites that draw need no toolkit.
+#include "support/gl_native.h"
+
+// Why a framebuffer object rather than a shown window: its contents never
+// depend on the window being exposed or mapped, so reads are the same on
+// every run; selection mode does not touch the target at all. The context
+// itself comes from the window system's half (gl_native.h).
 struct GlTestContext::Impl {
-    Display* display = nullptr;
-    GLXPbuffer pbuffer = 0;
-    GLXContext context = nullptr;
+    GlNativeContext* native = nullptr;
     GLuint framebuffer = 0;
     GLuint colour = 0;
     GLuint depth = 0;
@@ -34,7 +32,7 @@ namespace {
 template <typename Function>
 bool Resolve(Function* function, const char* name)
 {
-    *function = reinterpret_cast<Function>(glXGetProcAddress(reinterpret_cast<const GLubyte*>(name)));
+    *function = reinterpret_cast<Function>(GetGlProcAddress(name));
     return *function != nullptr;
 }
 }  // namespace
@@ -62,28 +60,8 @@ void GlTestContext::Create(int width, int height)
 {
     m_impl = new Impl();
     Impl& g = *m_impl;
-    g.display = XOpenDisplay(nullptr);
-    if (!g.display) {
-        std::fprintf(stderr, "GlTestContext: no X display\n");
-        return;
-    }
-    const int attributes[] = {GLX_DRAWABLE_TYPE, GLX_PBUFFER_BIT, GLX_RENDER_TYPE, GLX_RGBA_BIT,
-                              GLX_RED_SIZE, 8, GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE, 8, GLX_ALPHA_SIZE, 8,
-                              GLX_DEPTH_SIZE, 24, None};
-    int count = 0;
-    GLXFBConfig* configs = glXChooseFBConfig(g.display, DefaultScreen(g.display), attributes, &count);
-    if (!configs || count == 0) {
-        std::fprintf(stderr, "GlTestContext: no GL configuration on this display\n");
-        return;
-    }
-    const int pbufferAttributes[] = {GLX_PBUFFER_WIDTH, 1, GLX_PBUFFER_HEIGHT, 1, None};
-    g.pbuffer = glXCreatePbuffer(g.display, configs[0], pbufferAttributes);
-    // The default context is a compatibility one: immediate mode, display
-    // lists and selection mode all work.
-    g.context = glXCreateNewContext(g.display, configs[0], GLX_RGBA_TYPE, nullptr, True);
-    XFree(configs);
-    if (!g.pbuffer || !g.context || !glXMakeContextCurrent(g.display, g.pbuffer, g.pbuffer, g.context)) {
-        std::fprintf(stderr, "GlTestContext: no GL context on this display\n");
+    g.native = CreateGlNativeContext();
+    if (!g.native) {
         return;
     }
     if (!Resolve(&g.glGenFramebuffers, "glGenFramebuffers") ||
@@ -107,8 +85,7 @@ void GlTestContext::MakeCurrent()
     if (!m_valid) {
         return;
     }
-    if (glXGetCurrentContext() != m_impl->context) {
-        glXMakeContextCurrent(m_impl->display, m_impl->pbuffer, m_impl->pbuffer, m_impl->context);
+    if (MakeGlNativeContextCurrent(m_impl->native)) {
         glViewport(0, 0, m_width, m_height);
     }
     m_impl->glBindFramebuffer(GL_FRAMEBUFFER, m_impl->framebuffer);

@@ -1,8 +1,9 @@
 #pragma once
-// A GL test fixture: one current compatibility-profile GLX context (depth 24,
-// alpha 8) drawing into an offscreen framebuffer object of a chosen size.
-// Pixels read back with glReadPixels; glRenderMode(GL_SELECT), display lists
-// and immediate mode all work (Mesa llvmpipe under Xvfb). Needs an X display.
+// A GL test fixture: one current compatibility-profile context (GLX, or WGL
+// on Windows; depth 24, alpha 8) drawing into an offscreen framebuffer object
+// of a chosen size. Pixels read back with glReadPixels; glRenderMode(GL_SELECT),
+// display lists and immediate mode all work (Mesa llvmpipe under Xvfb, also
+// through Wine). Needs an X display.
 
 #include <cstdint>
 #include <vector>
