@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "platform/common/windows_1252.h"
+#include "platform/common/glyph_contours.h"
 #include "platform/platform.h"
 
 namespace {
@@ -74,18 +75,6 @@ void AddCubic(std::vector<float>* contour, QPointF p0, QPointF p1, QPointF p2, Q
     }
 }
 
-void CloseContour(std::vector<std::vector<float>>* contours, std::vector<float>* contour)
-{
-    const size_t n = contour->size();
-    if (n >= 4 && (*contour)[0] == (*contour)[n - 2] && (*contour)[1] == (*contour)[n - 1]) {
-        contour->resize(n - 2);  // the closing point repeats the first
-    }
-    if (contour->size() >= 6) {
-        contours->push_back(std::move(*contour));
-    }
-    contour->clear();
-}
-
 void FlattenPath(const QPainterPath& path, float deviation, std::vector<std::vector<float>>* contours)
 {
     std::vector<float> contour;
@@ -93,7 +82,7 @@ void FlattenPath(const QPainterPath& path, float deviation, std::vector<std::vec
     for (int i = 0; i < path.elementCount(); ++i) {
         const QPainterPath::Element e = path.elementAt(i);
         if (e.isMoveTo()) {
-            CloseContour(contours, &contour);
+            CloseGlyphContour(contours, &contour);
             last = e;
             AddPoint(&contour, last);
         } else if (e.isLineTo()) {
@@ -108,7 +97,7 @@ void FlattenPath(const QPainterPath& path, float deviation, std::vector<std::vec
             i += 2;
         }
     }
-    CloseContour(contours, &contour);
+    CloseGlyphContour(contours, &contour);
 }
 }  // namespace
 

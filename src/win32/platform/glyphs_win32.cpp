@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/common/windows_1252.h"
+#include "platform/common/glyph_contours.h"
 #include "platform/platform.h"
 #include "win32/platform/win32_platform.h"
 #include "win32/trace.h"
@@ -129,18 +130,6 @@ void AddCubic(std::vector<float>* contour, Point p0, Point p1, Point p2, Point p
     }
 }
 
-void CloseContour(std::vector<std::vector<float>>* contours, std::vector<float>* contour)
-{
-    const size_t n = contour->size();
-    if (n >= 4 && (*contour)[0] == (*contour)[n - 2] && (*contour)[1] == (*contour)[n - 1]) {
-        contour->resize(n - 2);  // the closing point repeats the first
-    }
-    if (contour->size() >= 6) {
-        contours->push_back(std::move(*contour));
-    }
-    contour->clear();
-}
-
 // The native outline: polygons, each a start point and then lines, quadratic
 // splines (consecutive off-curve points with on-curve points implied halfway)
 // and cubic splines. GDI's y already grows upward.
@@ -193,7 +182,7 @@ void Flatten(const uint8_t* bytes, DWORD size, float deviation, std::vector<std:
             }
             curveAt = pointsAt + count * sizeof(POINTFX);
         }
-        CloseContour(contours, &contour);
+        CloseGlyphContour(contours, &contour);
         at = end;
     }
 }
