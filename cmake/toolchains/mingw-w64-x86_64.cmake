@@ -1,26 +1,8 @@
 # Cross build for 64-bit Windows with Debian's mingw-w64 (g++-mingw-w64-x86-64).
-#
-# The -posix compilers, whose libstdc++ has std::thread. -static links libgcc,
-# libstdc++ and winpthread into each program and library, so what we ship
-# needs only Windows' own DLLs. Programs run under Wine, so ctest can run the
-# cross-built tests as they are.
-set(CMAKE_SYSTEM_NAME Windows)
+# Programs run under Wine, so ctest can run the cross-built tests as they are.
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 set(TARVIK_MINGW_TRIPLET x86_64-w64-mingw32)
-
-set(CMAKE_C_COMPILER ${TARVIK_MINGW_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TARVIK_MINGW_TRIPLET}-g++-posix)
-set(CMAKE_RC_COMPILER ${TARVIK_MINGW_TRIPLET}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${TARVIK_MINGW_TRIPLET})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
-set(CMAKE_SHARED_LINKER_FLAGS_INIT -static)
-set(CMAKE_MODULE_LINKER_FLAGS_INIT -static)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)
 
 find_program(TARVIK_WINE wine)
 if(TARVIK_WINE)

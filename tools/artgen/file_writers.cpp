@@ -6,8 +6,6 @@
 
 #include <cmath>
 
-namespace {
-
 void Put16(QByteArray& b, uint32_t v)
 {
     b.append(char(v & 0xff));
@@ -26,6 +24,8 @@ int WriteAll(const QString& path, const QByteArray& bytes)
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
     return f.write(bytes) == bytes.size() ? 1 : 0;
 }
+
+namespace {
 
 // A cursor drawn in white with a dark outline, as pointers usually are.
 void Outlined(QPainter& p, const QPainterPath& shape)

@@ -2,11 +2,19 @@
 // wave file and a Windows cursor file.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
 #include <cstdint>
 #include <vector>
+
+// Appends a 16-bit or 32-bit value, least significant byte first, as every
+// Windows file format stores them.
+void Put16(QByteArray& b, uint32_t v);
+void Put32(QByteArray& b, uint32_t v);
+// Writes the bytes as the whole file at `path`. 1 on success.
+int WriteAll(const QString& path, const QByteArray& bytes);
 
 // Writes mono 16-bit PCM samples at `rate` samples per second. 1 on success.
 int WriteWav(const QString& path, const std::vector<int16_t>& samples, int rate);

@@ -1,5 +1,6 @@
 #include "windows_files.h"
 
+#include "file_writers.h"
 #include "icons.h"
 #include "store.h"
 
@@ -8,18 +9,6 @@
 #include <QFile>
 
 namespace {
-
-void Put16(QByteArray& b, uint32_t v)
-{
-    b.append(char(v & 0xff));
-    b.append(char((v >> 8) & 0xff));
-}
-
-void Put32(QByteArray& b, uint32_t v)
-{
-    Put16(b, v & 0xffff);
-    Put16(b, v >> 16);
-}
 
 // The 40-byte header that starts a bitmap's pixels, in a file and in an icon.
 void PutInfoHeader(QByteArray& b, int width, int height, int bits, uint32_t imageBytes)
@@ -77,13 +66,6 @@ QByteArray IconPng(const QImage& image)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return png;
-}
-
-int WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
-    return f.write(bytes) == bytes.size() ? 1 : 0;
 }
 
 }  // namespace
