@@ -1,13 +1,13 @@
 // The player's folder: the program's working folder, kept in the browser's
-// persistent storage (IndexedDB, through emscripten's IDBFS) for this site.
-// It holds stats.hsf alone. Filled from the storage before the game starts;
-// handed back whenever the program has written to it.
+// persistent storage for this site through emscripten's IDBFS (an IndexedDB
+// database named after the folder). It holds stats.hsf alone. Filled from
+// the storage before the game starts; stats.hsf handed back whenever the
+// program has written it.
 'use strict';
 
 tarvikPage.playerFolder = (() => {
   const FOLDER = '/player';
-  let writing = false;
-  let again = false;
+  const STATS = FOLDER + '/stats.hsf';
 
   // Mounts the folder and reads it from the storage; resolves when done.
   function open(FS) {
@@ -18,29 +18,30 @@ tarvikPage.playerFolder = (() => {
     });
   }
 
-  // Hands the folder to the storage; one write at a time, the last one
-  // always after the last change.
+  // Hands stats.hsf to the storage as IDBFS keeps a file, in one request
+  // made at once: a page being closed or reloaded still gets it written,
+  // where IDBFS's own syncfs would first read the database back, and the
+  // page would be gone before it came to writing.
   function persist() {
     const FS = Module.FS;
-    if (writing) {
-      again = true;
-      return;
-    }
-    writing = true;
-    FS.syncfs(false, (error) => {
-      writing = false;
-      if (error) console.warn('Tarvik Solitaire: the results could not be kept:', error);
-      if (again) {
-        again = false;
-        persist();
-      }
+    const IDBFS = FS.filesystems.IDBFS;
+    const db = IDBFS.dbs[FOLDER];
+    if (!db) return;
+    IDBFS.loadLocalEntry(STATS, (error, entry) => {
+      if (error) return;  // not written yet: nothing to keep
+      const transaction = db.transaction([IDBFS.DB_STORE_NAME], 'readwrite');
+      transaction.onerror = () => console.warn('Tarvik Solitaire: the results could not be kept:', transaction.error);
+      transaction.objectStore(IDBFS.DB_STORE_NAME).put(entry, STATS);
+      // Sent now, not when the page's task ends: a page that is going aborts
+      // what it has not committed.
+      if (transaction.commit) transaction.commit();
     });
   }
 
   // The bytes of stats.hsf as the program last wrote it, or null.
   function statsFile() {
     try {
-      return Module.FS.readFile(FOLDER + '/stats.hsf');
+      return Module.FS.readFile(STATS);
     } catch (error) {
       return null;
     }
