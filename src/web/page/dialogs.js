@@ -197,6 +197,9 @@ tarvikPage.dialogs = (() => {
         nameAnswer = null;
         close(DIALOG_NAME_ENTRY);
         answer(encode(field.value));
+        // Once the program has its answer and runs again, it takes the
+        // canvas's size as it is now.
+        setTimeout(() => tarvikPage.resize(), 0);
       }
       return;
     }

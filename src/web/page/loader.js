@@ -12,6 +12,8 @@
   const GAME_FOLDER = '/game';
   const BACKGROUND_FOLDER = 'Backgrounds';
   const CURSOR_TYPE = 2;  // the type field of a .cur file's header
+  const STATS_FILE_SIZE = 961;
+  let statsRecords = 0;   // where the program keeps its records (WebStatsRecords)
   let running = false;
   let firstPressDone = false;
 
@@ -194,11 +196,20 @@
     }
     new ResizeObserver(() => resize()).observe(document.getElementById('table'));
     window.addEventListener('resize', resize);
+    // Hidden or going: the results are kept. While the program waits for the
+    // name question the page keeps its records itself.
+    const keepWhileAsking = () => {
+      if (running && page.dialogs.asking()) {
+        page.playerFolder.keepRecords(Module.HEAPU8.slice(statsRecords, statsRecords + STATS_FILE_SIZE));
+      }
+    };
     document.addEventListener('visibilitychange', () => {
       if (calls()) Module._WebVisibilityChanged(document.visibilityState === 'visible' ? 1 : 0);
+      else if (document.visibilityState === 'hidden') keepWhileAsking();
     });
     window.addEventListener('pagehide', () => {
       if (calls()) Module._WebPageHidden();
+      else keepWhileAsking();
     });
   }
 
@@ -208,6 +219,8 @@
     return [Math.max(1, Math.round(table.clientWidth * ratio)), Math.max(1, Math.round(table.clientHeight * ratio))];
   }
 
+  // Also after the name question, which holds back the sizes it was shown.
+  page.resize = resize;
   function resize() {
     const [width, height] = canvasSize();
     if (width === canvas.width && height === canvas.height) return;
@@ -302,6 +315,7 @@
     canvas.height = height;
     listen();
     links();
+    statsRecords = Module._WebStatsRecords();
     running = true;
     setState('running');
     if (!Module._WebStart(width, height)) {
