@@ -294,6 +294,7 @@
       return;
     }
     const program = loadProgram();
+    program.catch(() => {});  // its failure is reported where it is awaited
     const [ui, files, pack, glyphs] = await Promise.all(
         [fetchJson('ui.json'), fetchJson('files.json'), fetchBytes('store.pack'), fetchBytes('glyphs.bin')]);
     fileList = files;
@@ -330,6 +331,10 @@
   start().catch((error) => {
     console.error('Tarvik Solitaire could not start:', error);
     setState('failed');
-    say('Tarvik Solitaire could not start in this browser: ' + String(error.message || error));
+    // A page opened as a file may not fetch the files beside it.
+    say(location.protocol === 'file:'
+        ? 'Tarvik Solitaire runs from a web server, not from a file: serve this folder (scripts/web.sh --serve) ' +
+          'and open its address.'
+        : 'Tarvik Solitaire could not start in this browser: ' + String(error.message || error));
   });
 })();
