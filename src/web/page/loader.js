@@ -130,7 +130,8 @@
       const chosen = file.files[0];
       file.value = '';
       if (!chosen || !calls()) return;
-      const bytes = new Uint8Array(await chosen.arrayBuffer());
+      // Only the first 961 bytes can matter: a huge file is never read whole.
+      const bytes = new Uint8Array(await chosen.slice(0, STATS_FILE_SIZE).arrayBuffer());
       const at = Module._malloc(Math.max(1, bytes.length));
       Module.HEAPU8.set(bytes, at);
       Module._WebLoadStatsFile(at, bytes.length);
