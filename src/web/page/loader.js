@@ -146,7 +146,14 @@
         canvas,
         doNotCaptureKeyboard: true,
         onRuntimeInitialized: resolve,
-        onAbort: reject,
+        // Before the start the start fails; after it the game has stopped.
+        onAbort: (what) => {
+          reject(new Error(String(what)));
+          if (!running) return;
+          running = false;
+          setState('failed');
+          say('Tarvik Solitaire has stopped: ' + String(what) + '<br><a id="play-again" href="">Play again</a>');
+        },
       };
       const script = document.createElement('script');
       script.src = 'tarvik-solitaire.js';
