@@ -61,6 +61,23 @@
       if (event.button === 0 && calls()) Module._WebPointerReleased(...devicePixels(event));
     });
     canvas.addEventListener('contextmenu', (event) => event.preventDefault());
+    // A finger or a pen is the left button: press, drag and let go. Its
+    // pointer events stand in for the mouse events a browser would make up
+    // from a tap, which would come late and without the drag.
+    const touching = (event) => event.pointerType !== 'mouse' && event.isPrimary && calls();
+    canvas.addEventListener('pointerdown', (event) => {
+      if (!touching(event)) return;
+      event.preventDefault();
+      canvas.setPointerCapture(event.pointerId);
+      Module._WebPointerMoved(...devicePixels(event));
+      Module._WebPointerPressed(...devicePixels(event), 0);
+    });
+    canvas.addEventListener('pointermove', (event) => {
+      if (touching(event)) Module._WebPointerMoved(...devicePixels(event));
+    });
+    canvas.addEventListener('pointerup', (event) => {
+      if (touching(event)) Module._WebPointerReleased(...devicePixels(event));
+    });
     for (const name of ['mousedown', 'keydown']) {
       window.addEventListener(name, () => {
         if (!firstPressDone) {
