@@ -14,6 +14,7 @@
   let statsRecords = 0;   // where the program keeps its records (WebStatsRecords)
   let running = false;
   let firstPressDone = false;
+  let observedSize = null;  // the canvas in device pixels, as the browser last measured it
 
   function setState(state) {
     document.body.dataset.state = state;
@@ -86,8 +87,18 @@
         }
       }, {capture: true});
     }
-    new ResizeObserver(() => resize()).observe(document.getElementById('table'));
-    window.addEventListener('resize', resize);
+    // The canvas's size in device pixels, also when only the screen's density
+    // changes (another screen, the browser's zoom).
+    const observer = new ResizeObserver((entries) => {
+      const box = entries[0].devicePixelContentBoxSize;
+      observedSize = box ? [box[0].inlineSize, box[0].blockSize] : null;
+      resize();
+    });
+    try {
+      observer.observe(canvas, {box: 'device-pixel-content-box'});
+    } catch (error) {
+      observer.observe(canvas);
+    }
     // Hidden or going: the results are kept. While the program waits for the
     // name question the page keeps its records itself.
     const keepWhileAsking = () => {
@@ -114,12 +125,13 @@
   // Also after the name question, which holds back the sizes it was shown.
   page.resize = resize;
   function resize() {
-    const [width, height] = canvasSize();
+    const [width, height] = observedSize || canvasSize();
     if (width === canvas.width && height === canvas.height) return;
     canvas.width = width;
     canvas.height = height;
     if (calls()) Module._WebResized(width, height);
   }
+
 
   // ---- the two links ----
   function links() {
