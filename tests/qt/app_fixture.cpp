@@ -36,6 +36,7 @@
 #include "qt/platform/qt_platform.h"
 #include "scene/pick.h"
 #include "scene/scene_state.h"
+#include "scene/view.h"
 #include "scores/high_score.h"
 #include "store/stats_store.h"
 
@@ -43,7 +44,6 @@ namespace {
 
 constexpr uint32_t START_TICK = 1000;
 constexpr int64_t START_TIME = 1700000000;  // a fixed calendar moment, so deals repeat
-constexpr double FIELD_OF_VIEW_DEGREES = 45.0;
 constexpr double PI = 3.14159265358979323846;
 constexpr const char* GAME_FILES[] = {"resources.rcc", "Backgrounds", "tick.wav", "harrow.cur", "hnwse.cur",
                                       "instructions.htm"};
@@ -195,7 +195,7 @@ int HiddenRows()
 
 QPoint AreaPointOfScene(float x, float y, float z)
 {
-    const double focal = 1.0 / std::tan(FIELD_OF_VIEW_DEGREES / 2.0 * PI / 180.0);
+    const double focal = 1.0 / std::tan(FIELD_OF_VIEW / 2.0 * PI / 180.0);
     const double aspect = static_cast<double>(g_windowWidth) / g_windowHeight;
     const double ndcX = focal / aspect * x / -z;
     const double ndcY = focal * y / -z;
