@@ -25,6 +25,7 @@
 #include "qt/gl_window.h"
 #include "qt/main_loop.h"
 #include "qt/menu_commands.h"
+#include "qt/resident_memory.h"
 #include "game/lifting.h"
 #include "game/table.h"
 #include "scores/high_score.h"
@@ -69,18 +70,6 @@ void GrabModal(const char* name, std::function<void(QDialog*)> close)
             close(dialog);
         }
     });
-}
-
-long ResidentKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::stol(line.substr(6));
-        }
-    }
-    return -1;
 }
 
 }  // namespace
