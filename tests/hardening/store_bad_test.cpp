@@ -121,7 +121,7 @@ protected:
     }
     void TearDown() override { SysClosePictureStore(); }
 
-    ScratchFolder folder;
+    ScratchFolder folder{"tarvik-bad"};
     std::string store;
 };
 
@@ -138,7 +138,7 @@ protected:
     }
 
     GlTestContext* gl = nullptr;
-    ScratchFolder folder;
+    ScratchFolder folder{"tarvik-bad"};
 };
 
 }  // namespace

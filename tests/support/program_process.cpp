@@ -55,19 +55,11 @@ void SendButton(Display* display, Window window, int type, int x, int y)
 
 }  // namespace
 
-ProgramFolder::ProgramFolder()
+ProgramFolder::ProgramFolder() : m_folder("tarvik-run", false), m_dir(m_folder.Path())
 {
-    char pattern[] = "/tmp/tarvik-run-XXXXXX";
-    if (mkdtemp(pattern) != nullptr) {
-        m_dir = pattern;
+    if (!m_dir.empty()) {
         fs::copy_file(TARVIK_PROGRAM, m_dir / "tarvik-solitaire");
     }
-}
-
-ProgramFolder::~ProgramFolder()
-{
-    std::error_code error;
-    fs::remove_all(m_dir, error);
 }
 
 void ProgramFolder::AddGameFiles(const std::set<std::string>& except)

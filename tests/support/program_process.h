@@ -10,6 +10,7 @@
 #include <string>
 
 #include "support/program_window.h"
+#include "support/scratch_folder.h"
 
 struct _XDisplay;
 
@@ -31,7 +32,6 @@ struct StartOptions {
 class ProgramFolder {
 public:
     ProgramFolder();
-    ~ProgramFolder();
     const std::filesystem::path& Path() const { return m_dir; }
 
     // Links the game's files into the folder, all but those named in `except`.
@@ -57,6 +57,7 @@ public:
 private:
     RunOutcome RunOnce(bool close, long fileSizeLimit);
 
+    ScratchFolder m_folder;
     std::filesystem::path m_dir;
 };
 
