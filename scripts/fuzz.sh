@@ -118,10 +118,10 @@ for pid in "${pids[@]}"; do wait "$pid"; done
 # Qt and libpng warn of every damaged input (libpng's own lines are dropped
 # below); the fuzzers look for faults, not warnings.
 export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="*.debug=false;*.warning=false"
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$WORK/runtime}"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 SEEDS=$WORK/seeds
 "$OUT/make_seeds" "$SEEDS"
 # The tiny store in every form rcc writes: zstd, zlib and no packing, and the
