@@ -5,7 +5,7 @@
 # screenshots to look at in build-web/win-review/. Winning lines come from the
 # rules built natively (tests/web/win_review/win_line.cpp) for the deal the
 # page makes when its clock is held at a known second.
-#   scripts/web_win_review.sh [--games=1,2,3,4,5] [--ratios=1,2] [--seeds=N] [--seconds=S]
+#   scripts/web_win_review.sh [--games=1,2,3,4,5] [--seeds=N] [--seconds=S]
 # Needs the Linux build in build/ (./scripts/setup.sh) and makes the page with
 # scripts/web.sh; playwright-core comes pinned by the lock file beside the review.
 set -euo pipefail
@@ -20,4 +20,12 @@ if [ ! "$review/node_modules/.package-lock.json" -nt "$review/package-lock.json"
     (cd "$review" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
 fi
 rm -rf build-web/win-review
-node "$review/win_review.mjs" build-web/site build/tests/web/win_review/win_line build-web/win-review "$@"
+# The two pixel ratios side by side: most of a move is waiting for the cards to rest.
+status=0
+for ratio in 1 2; do
+    node "$review/win_review.mjs" build-web/site build/tests/web/win_review/win_line build-web/win-review \
+        --ratios=$ratio "$@" > "build-web/win-review-$ratio.log" 2>&1 &
+done
+for job in $(jobs -p); do wait "$job" || status=1; done
+cat build-web/win-review-1.log build-web/win-review-2.log
+exit $status

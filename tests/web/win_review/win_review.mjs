@@ -70,7 +70,7 @@ function findLine(game, width, height, first, seeds) {
 async function playOne(browser, url, game, ratio, seedHint) {
     const tag = `${NAMES[game]} at ${ratio}x`;
     const file = what => join(out, `${game}-${NAMES[game].replace(/\W+/g, '_').toLowerCase()}-${ratio}x-${what}.png`);
-    const context = await browser.newContext({ viewport: { width: 1024, height: 768 }, deviceScaleFactor: ratio });
+    const context = await browser.newContext({ viewport: { width: 800, height: 600 }, deviceScaleFactor: ratio });
     const page = await context.newPage();
     const errors = [];
     page.on('console', m => { if (m.type() === 'error') errors.push(m.text()); });
@@ -82,6 +82,7 @@ async function playOne(browser, url, game, ratio, seedHint) {
     const canvas = page.locator('#canvas');
     const size = await canvas.evaluate(c => [c.width, c.height]);
     const box = await canvas.boundingBox();
+    if (Math.abs(size[0] - box.width * ratio) > 1) throw new Error(`${tag}: the canvas is ${size[0]} pixels wide`);
     const line = findLine(game, size[0], size[1], seedHint ?? FIRST_SEED ?? FIRST_SEEDS[game], SEEDS);
     console.log(`${tag}: canvas ${size[0]} x ${size[1]}, seed ${line.seed}, ${line.moves.length} moves`);
     // Canvas device pixels to the page's pointer coordinates (the middle of the pixel).
@@ -90,13 +91,13 @@ async function playOne(browser, url, game, ratio, seedHint) {
         await page.mouse.move(...at(from));
         await page.mouse.down();
         if (to[0] !== from[0] || to[1] !== from[1]) {
-            await page.mouse.move(...at(to), { steps: 4 });
+            await page.mouse.move(...at(to), { steps: 2 });
             await sleep(80);  // a frame hangs the held cards at the pointer before the release
         }
         await page.mouse.up();
         await sleep(restMs + 200);
     };
-    if (ratio === RATIOS[0] && game === GAMES[0]) await page.screenshot({ path: join(out, `main-menu-${ratio}x.png`) });
+    if (game === GAMES[0]) await page.screenshot({ path: join(out, `main-menu-${ratio}x.png`) });
 
     // The deal takes the held second as its seed; the clock runs again once it is made.
     await page.clock.setFixedTime(line.seed * 1000 + 500);
@@ -144,30 +145,35 @@ async function playOne(browser, url, game, ratio, seedHint) {
 
 mkdirSync(out, { recursive: true });
 const server = await serve(site);
-const scratch = mkdtempSync(join(tmpdir(), 'win-review-chromium-'));
-const browser = await chromium.launch({
-    executablePath: process.env.TARVIK_CHROMIUM ?? '/usr/bin/chromium',
-    headless: true,
-    args: ['--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--no-sandbox'],
-    env: { ...process.env, TMPDIR: scratch },
-});
+const url = `http://127.0.0.1:${server.address().port}/`;
 let failed = 0;
-try {
-    for (const game of GAMES) {
-        let seed;
-        for (const ratio of RATIOS) {
+const seeds = [];
+for (const ratio of RATIOS) {
+    // The screen's density as well as the page's: Chromium measures the
+    // canvas's device pixels by the screen and reports devicePixelRatio by
+    // the page's emulation, and a real screen has both the same.
+    const scratch = mkdtempSync(join(tmpdir(), 'win-review-chromium-'));
+    const browser = await chromium.launch({
+        executablePath: process.env.TARVIK_CHROMIUM ?? '/usr/bin/chromium',
+        headless: true,
+        args: [`--force-device-scale-factor=${ratio}`, '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
+               '--no-sandbox'],
+        env: { ...process.env, TMPDIR: scratch },
+    });
+    try {
+        for (const game of GAMES) {
             try {
-                seed = await playOne(browser, `http://127.0.0.1:${server.address().port}/`, game, ratio, seed);
+                seeds[game] = await playOne(browser, url, game, ratio, seeds[game]);
             } catch (e) {
                 ++failed;
                 console.log(`FAILED: ${e.message}`);
             }
         }
+    } finally {
+        await browser.close();
+        rmSync(scratch, { recursive: true, force: true });
     }
-} finally {
-    await browser.close();
-    server.close();
-    rmSync(scratch, { recursive: true, force: true });
 }
+server.close();
 console.log(failed ? `win review: ${failed} failed` : `win review: every game won; screenshots in ${out}`);
 process.exit(failed ? 1 : 0);
