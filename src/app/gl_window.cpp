@@ -4,7 +4,7 @@
 #include <GL/glu.h>
 
 #include "app/frame.h"
-#include "game/commands.h"
+#include "ui/menu_table.h"
 #include "platform/platform.h"
 #include "scene/scene_state.h"
 #include "store/stats_store.h"
@@ -22,8 +22,11 @@ constexpr double FAR_PLANE = 100.0;
 void WindowCreated(GLWindow& window, int32_t viewportWidth, int32_t viewportHeight)
 {
     g_alternateBackgrounds = 1;
-    SysEnableMenuItem(COMMAND_REDEAL, 0);
-    SysEnableMenuItem(COMMAND_MAIN_MENU, 0);
+    for (const MenuItem& row : MENU_ITEMS) {
+        if (row.greyed) {
+            SysEnableMenuItem(row.command, 0);
+        }
+    }
     window.visible = true;
     ResetFrameSchedule();
     ReshapeGL(viewportWidth, viewportHeight);

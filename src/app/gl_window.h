@@ -28,7 +28,8 @@ struct GLWindow {
 extern GLWindow g_glWindow;
 
 // The steps after the shell has made the window and made its context
-// current: "Alternate Backgrounds" on, "&Redeal" and "&Main Menu" greyed, the
+// current: "Alternate Backgrounds" on, the menu items greyed at the start
+// ("&Redeal" and "&Main Menu", as the menu table says) greyed, the
 // window visible, the first viewport (w x h device pixels for the settings'
 // size), the tick count taken and the statistics loaded (owed from now on).
 void WindowCreated(GLWindow& window, int32_t viewportWidth, int32_t viewportHeight);

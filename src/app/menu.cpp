@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr const char* INSTRUCTIONS_FILE = "instructions.htm";
 constexpr int32_t LOSSES_FIRST = 5;  // the losses of statistics slot s are at 5 + s
 
 bool IsGame(int32_t mode)
@@ -27,21 +26,6 @@ void ToggleOption(uint8_t& option, int32_t command)
 }
 
 }  // namespace
-
-const MenuItem MENU_ITEMS[MENU_ITEM_COUNT] = {
-    // menu      submenu      text                      command                        checkable  greyed
-    {"&Game",   nullptr,     "&Redeal",                COMMAND_REDEAL,                0,         1},
-    {"&Game",   nullptr,     "&Main Menu",             COMMAND_MAIN_MENU,             0,         1},
-    {"&Game",   nullptr,     nullptr,                  0,                             0,         0},
-    {"&Game",   nullptr,     "&High Scores",           COMMAND_HIGH_SCORES,           0,         0},
-    {"&Game",   nullptr,     "&Statistics",            COMMAND_STATISTICS,            0,         0},
-    {"&Game",   "&Options",  "Sound On",               COMMAND_SOUND_ON,              1,         0},
-    {"&Game",   "&Options",  "Alternate Backgrounds",  COMMAND_ALTERNATE_BACKGROUNDS, 1,         0},
-    {"&Game",   nullptr,     nullptr,                  0,                             0,         0},
-    {"&Game",   nullptr,     "E&xit",                  COMMAND_EXIT,                  0,         0},
-    {"&Help",   nullptr,     "&Instructions",          COMMAND_INSTRUCTIONS,          0,         0},
-    {"&Help",   nullptr,     "&About...",              COMMAND_ABOUT,                 0,         0},
-};
 
 void RecordUnfinishedGame(int32_t game)
 {
@@ -79,7 +63,7 @@ ShellAction HandleMenuCommand(int32_t command)
         ToggleOption(g_alternateBackgrounds, COMMAND_ALTERNATE_BACKGROUNDS);
         return SHELL_NOTHING;
     case COMMAND_INSTRUCTIONS:
-        SysOpenDocument(INSTRUCTIONS_FILE);
+        SysOpenDocument(INSTRUCTIONS_PAGE);
         return SHELL_NOTHING;
     case COMMAND_HIGH_SCORES:
         return SHELL_HIGH_SCORES;

@@ -1,26 +1,12 @@
 #pragma once
-// The menu bar as one table, and what each command does that is the
-// program's own. Each shell builds its menu from the table and hands every
+// What each menu command does that is the program's own. Each shell builds
+// its menu from the shared menu table (ui/menu_table.h) and hands every
 // command to HandleMenuCommand; what needs the window system (a dialog, the
 // window's end) comes back as a ShellAction for the shell to carry out.
 
 #include <cstdint>
 
-#include "game/commands.h"
-
-// One row of the menu bar, in order. A row without text is a separator; a
-// row with a submenu goes into that submenu of its menu.
-struct MenuItem {
-    const char* menu;
-    const char* submenu;
-    const char* text;
-    int32_t command;
-    uint8_t checkable;  // an option: starts checked, as both options are on at every start
-    uint8_t greyed;     // greyed and disabled when the window is made
-};
-
-constexpr int MENU_ITEM_COUNT = 11;
-extern const MenuItem MENU_ITEMS[MENU_ITEM_COUNT];
+#include "ui/menu_table.h"
 
 // What the shell still has to do for a command.
 enum ShellAction : int32_t {

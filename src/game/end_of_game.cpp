@@ -1,6 +1,6 @@
 #include "game/end_of_game.h"
 
-#include "game/commands.h"
+#include "ui/ids.h"
 #include "game/table.h"
 #include "platform/platform.h"
 #include "store/stats_store.h"

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPalette>
 
+#include "ui/dialog_tables.h"
+
 namespace {
 
 // Lives as a child of its label, so it goes when the label goes and the label
@@ -60,7 +62,7 @@ private:
 int ConvertStaticToHyperlink(QLabel* control, std::function<void()> onClick)
 {
     QPalette palette = control->palette();
-    const QColor blue(HYPERLINK_RED, HYPERLINK_GREEN, HYPERLINK_BLUE);
+    const QColor blue(LINK_RED, LINK_GREEN, LINK_BLUE);
     palette.setColor(QPalette::Active, QPalette::WindowText, blue);
     palette.setColor(QPalette::Inactive, QPalette::WindowText, blue);
     palette.setColor(QPalette::Disabled, QPalette::WindowText, blue);

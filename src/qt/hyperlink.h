@@ -8,10 +8,6 @@
 class QLabel;
 class QWidget;
 
-constexpr int HYPERLINK_RED = 0;
-constexpr int HYPERLINK_GREEN = 0;
-constexpr int HYPERLINK_BLUE = 192;
-
 // Converts the label; a left click inside it calls onClick. Returns 1.
 int ConvertStaticToHyperlink(QLabel* control, std::function<void()> onClick);
 // The same for the dialog's label whose object name is the control id;

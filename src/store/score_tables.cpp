@@ -16,16 +16,41 @@ constexpr const char* EMPTY_SCORE = "10000";
 
 // Field by field: which record (lifetime) or counter (session) it shows.
 const StatisticsField STATISTICS_FIELDS[STATISTICS_FIELD_COUNT] = {
-    {1006, 0, true},  {1007, 5, true},  {1005, 0, false}, {1004, 5, false},  // Klondike
-    {1008, 1, true},  {1009, 6, true},  {1010, 1, false}, {1011, 6, false},  // Freecell
-    {1024, 2, true},  {1028, 7, true},  {1014, 2, false}, {1015, 7, false},  // Scorpion
-    {1029, 4, true},  {1030, 9, true},  {1018, 4, false}, {1019, 9, false},  // Mount Sunflower
-    {1031, 3, true},  {1032, 8, true},  {1022, 3, false}, {1023, 8, false},  // Baker's Dozen
-    {1033, 10, true}, {1025, 10, false},                                      // games dealt
+    // control                                  index  lifetime
+    {CONTROL_KLONDIKE_LIFETIME_WINS,              0,   true},
+    {CONTROL_KLONDIKE_LIFETIME_LOSSES,            5,   true},
+    {CONTROL_KLONDIKE_SESSION_WINS,               0,   false},
+    {CONTROL_KLONDIKE_SESSION_LOSSES,             5,   false},
+    {CONTROL_FREECELL_LIFETIME_WINS,              1,   true},
+    {CONTROL_FREECELL_LIFETIME_LOSSES,            6,   true},
+    {CONTROL_FREECELL_SESSION_WINS,               1,   false},
+    {CONTROL_FREECELL_SESSION_LOSSES,             6,   false},
+    {CONTROL_SCORPION_LIFETIME_WINS,              2,   true},
+    {CONTROL_SCORPION_LIFETIME_LOSSES,            7,   true},
+    {CONTROL_SCORPION_SESSION_WINS,               2,   false},
+    {CONTROL_SCORPION_SESSION_LOSSES,             7,   false},
+    {CONTROL_MOUNT_SUNFLOWER_LIFETIME_WINS,       4,   true},
+    {CONTROL_MOUNT_SUNFLOWER_LIFETIME_LOSSES,     9,   true},
+    {CONTROL_MOUNT_SUNFLOWER_SESSION_WINS,        4,   false},
+    {CONTROL_MOUNT_SUNFLOWER_SESSION_LOSSES,      9,   false},
+    {CONTROL_BAKERS_DOZEN_LIFETIME_WINS,          3,   true},
+    {CONTROL_BAKERS_DOZEN_LIFETIME_LOSSES,        8,   true},
+    {CONTROL_BAKERS_DOZEN_SESSION_WINS,           3,   false},
+    {CONTROL_BAKERS_DOZEN_SESSION_LOSSES,         8,   false},
+    {CONTROL_LIFETIME_GAMES,                     10,   true},
+    {CONTROL_SESSION_GAMES,                      10,   false},
 };
 
-const int HIGH_SCORE_NAME_FIELDS[HIGH_SCORE_RANKS] = {1034, 1035, 1036, 1037, 1038, 1039, 1040, 1041, 1042, 1043};
-const int HIGH_SCORE_SCORE_FIELDS[HIGH_SCORE_RANKS] = {1044, 1045, 1052, 1048, 1047, 1053, 1049, 1046, 1050, 1051};
+const int HIGH_SCORE_NAME_FIELDS[HIGH_SCORE_RANKS] = {
+    CONTROL_HIGH_SCORE_NAME_1, CONTROL_HIGH_SCORE_NAME_2, CONTROL_HIGH_SCORE_NAME_3, CONTROL_HIGH_SCORE_NAME_4,
+    CONTROL_HIGH_SCORE_NAME_5, CONTROL_HIGH_SCORE_NAME_6, CONTROL_HIGH_SCORE_NAME_7, CONTROL_HIGH_SCORE_NAME_8,
+    CONTROL_HIGH_SCORE_NAME_9, CONTROL_HIGH_SCORE_NAME_10,
+};
+const int HIGH_SCORE_SCORE_FIELDS[HIGH_SCORE_RANKS] = {
+    CONTROL_HIGH_SCORE_SCORE_1, CONTROL_HIGH_SCORE_SCORE_2, CONTROL_HIGH_SCORE_SCORE_3, CONTROL_HIGH_SCORE_SCORE_4,
+    CONTROL_HIGH_SCORE_SCORE_5, CONTROL_HIGH_SCORE_SCORE_6, CONTROL_HIGH_SCORE_SCORE_7, CONTROL_HIGH_SCORE_SCORE_8,
+    CONTROL_HIGH_SCORE_SCORE_9, CONTROL_HIGH_SCORE_SCORE_10,
+};
 
 void StatisticsFieldText(const StatisticsField& field, char out[32])
 {

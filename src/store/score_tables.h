@@ -8,11 +8,8 @@
 #include <cstdint>
 
 #include "store/stats_store.h"
+#include "ui/ids.h"
 
-constexpr int CONTROL_OK = 1;
-constexpr int CONTROL_CLEAR_ALL_STATS = 1027;
-constexpr int CONTROL_CLEAR_HIGH_SCORES = 1054;
-constexpr int CONTROL_NAME_FIELD = 1045;
 constexpr int STATISTICS_FIELD_COUNT = 22;
 constexpr int HIGH_SCORE_RANKS = 10;
 constexpr int HIGH_SCORE_NAME_SIZE = 30;  // 29 characters and a NUL

@@ -14,6 +14,7 @@
 #include <cstdint>
 
 #include "ui/ids.h"
+#include "ui/menu_table.h"
 
 enum DialogControlKind : int32_t {
     DIALOG_BUTTON = 0,     // a push button
@@ -59,10 +60,8 @@ extern const DialogTable DIALOG_TABLES[DIALOG_TABLE_COUNT];
 // The table of dialog `id`; nullptr when there is none.
 const DialogTable* FindDialogTable(int32_t id);
 
-// The instructions page beside the program, which "&Instructions" opens. Until
-// the game has a public home page it is also the product page of the About
-// box's link.
-constexpr const char* INSTRUCTIONS_PAGE = "instructions.htm";
+// The product page of the About box's link. Until the game has a public home
+// page it is the instructions page beside the program.
 constexpr const char* PRODUCT_PAGE = INSTRUCTIONS_PAGE;
 // The About box's link: dark blue text.
 constexpr int32_t LINK_RED = 0, LINK_GREEN = 0, LINK_BLUE = 192;

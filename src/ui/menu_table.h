@@ -21,3 +21,6 @@ struct MenuItem {
 
 constexpr int MENU_ITEM_COUNT = 11;
 extern const MenuItem MENU_ITEMS[MENU_ITEM_COUNT];
+
+// The instructions page beside the program, which "&Instructions" opens.
+constexpr const char* INSTRUCTIONS_PAGE = "instructions.htm";

@@ -3,24 +3,24 @@
 #include "platform/platform.h"
 #include "win32/hyperlink.h"
 #include "win32/platform/win32_platform.h"
-#include "win32/resource_ids.h"
+#include "ui/dialog_tables.h"
 #include "win32/trace.h"
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     if (message == WM_INITDIALOG) {
-        ConvertDlgItemToHyperlink(dialog, IDC_PRODUCT_LINK);
+        ConvertDlgItemToHyperlink(dialog, CONTROL_PRODUCT_LINK);
         return TRUE;
     }
     if (message != WM_COMMAND) {
         return FALSE;
     }
     switch (LOWORD(wParam)) {
-    case IDOK:
+    case CONTROL_OK:
     case IDCANCEL:  // also Escape and the close box
         EndDialog(dialog, LOWORD(wParam));
         return TRUE;
-    case IDC_PRODUCT_LINK:
+    case CONTROL_PRODUCT_LINK:
         // A click on the link: the page opens and the box stays.
         Trace("product page opened");
         SysOpenDocument(PRODUCT_PAGE);
@@ -33,5 +33,5 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 void ShowAboutBox()
 {
     Trace("about box");
-    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), g_mainWindow, AboutDialogProc, 0);
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(DIALOG_ABOUT), g_mainWindow, AboutDialogProc, 0);
 }

@@ -4,10 +4,6 @@
 
 #include <windows.h>
 
-// The product page. Until the game has a public home page it is the
-// instructions page beside the program.
-constexpr const char* PRODUCT_PAGE = "instructions.htm";
-
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 // Opens the About box over the main window and returns when it is closed.
 void ShowAboutBox();

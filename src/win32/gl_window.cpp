@@ -4,7 +4,7 @@
 #include "platform/common/cursors.h"
 #include "platform/platform.h"
 #include "win32/platform/win32_platform.h"
-#include "win32/resource_ids.h"
+#include "ui/ids.h"
 #include "win32/window_proc.h"
 
 Win32Window g_win32Window;
@@ -43,14 +43,14 @@ int RegisterWindowClass(const Application& application)
     windowClass.style = CLASS_STYLE;
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = application.instance;
-    windowClass.hIcon = LoadIconA(application.instance, MAKEINTRESOURCEA(IDI_PROGRAM));
+    windowClass.hIcon = LoadIconA(application.instance, MAKEINTRESOURCEA(ICON_PROGRAM));
     windowClass.hIconSm = windowClass.hIcon;
     // The arrow of "harrow.cur", loaded before the window class: the system
     // shows it whenever the pointer moves over the window. Without the file
     // the class has no cursor.
     windowClass.hCursor = reinterpret_cast<HCURSOR>(g_arrowCursor);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_INACTIVEBORDER + 1));
-    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(MENU_MAIN);
     windowClass.lpszClassName = application.className;
     if (RegisterClassExA(&windowClass) == 0) {
         SysErrorBox("RegisterClassEx Failed!");

@@ -7,7 +7,9 @@
 
 #include <windows.h>
 
-constexpr COLORREF HYPERLINK_COLOUR = RGB(0, 0, 192);
+#include "ui/dialog_tables.h"
+
+constexpr COLORREF HYPERLINK_COLOUR = RGB(LINK_RED, LINK_GREEN, LINK_BLUE);
 
 // Converts the control; returns 1.
 int ConvertStaticToHyperlink(HWND control);

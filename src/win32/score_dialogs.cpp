@@ -3,7 +3,7 @@
 #include "store/score_tables.h"
 #include "store/stats_store.h"
 #include "win32/platform/win32_platform.h"
-#include "win32/resource_ids.h"
+#include "ui/ids.h"
 #include "win32/trace.h"
 
 namespace {
@@ -47,7 +47,7 @@ INT_PTR CALLBACK StatisticsDialogProc(HWND dialog, UINT message, WPARAM wParam, 
         return FALSE;
     }
     switch (LOWORD(wParam)) {
-    case IDOK:
+    case CONTROL_OK:
         EndDialog(dialog, 1);
         return TRUE;
     case CONTROL_CLEAR_ALL_STATS:
@@ -70,7 +70,7 @@ INT_PTR CALLBACK HighScoresDialogProc(HWND dialog, UINT message, WPARAM wParam, 
         return FALSE;
     }
     switch (LOWORD(wParam)) {
-    case IDOK:
+    case CONTROL_OK:
         EndDialog(dialog, 1);
         return TRUE;
     case CONTROL_CLEAR_HIGH_SCORES:
@@ -84,10 +84,10 @@ INT_PTR CALLBACK HighScoresDialogProc(HWND dialog, UINT message, WPARAM wParam, 
 
 void ShowStatisticsDialog()
 {
-    Show(IDD_STATISTICS, StatisticsDialogProc, "statistics dialog");
+    Show(DIALOG_STATISTICS, StatisticsDialogProc, "statistics dialog");
 }
 
 void ShowHighScoresDialog()
 {
-    Show(IDD_HIGH_SCORES, HighScoresDialogProc, "high-score dialog");
+    Show(DIALOG_HIGH_SCORES, HighScoresDialogProc, "high-score dialog");
 }

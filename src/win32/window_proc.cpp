@@ -67,8 +67,6 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
         g_mainWindow = window;
-        SysEnableMenuItem(COMMAND_REDEAL, 0);
-        SysEnableMenuItem(COMMAND_MAIN_MENU, 0);
         return 0;
     }
     case WM_SIZE:

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "game/commands.h"
+#include "ui/ids.h"
 #include "game/deal.h"
 #include "game/end_of_game.h"
 #include "game/lifting.h"

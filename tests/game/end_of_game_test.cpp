@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/commands.h"
+#include "ui/ids.h"
 #include "game/end_of_game.h"
 #include "game/placing.h"
 #include "game/table.h"

@@ -24,7 +24,7 @@
 #include "store/stats_store.h"
 #include "win32/about_box.h"
 #include "win32/hyperlink.h"
-#include "win32/resource_ids.h"
+#include "ui/ids.h"
 #include "win32/score_dialogs.h"
 
 namespace {
@@ -95,7 +95,7 @@ void WalkMenu(HMENU menu, const std::string& top, const std::string& sub, std::v
 
 void CheckMenu()
 {
-    const HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN_MENU));
+    const HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(MENU_MAIN));
     Check(menu != nullptr, "menu 109 loads");
     if (menu == nullptr) {
         return;
@@ -161,7 +161,7 @@ void CheckStatisticsDialog()
         SetLifetimeCount(i, 100 + i);
         SetSessionCount(i, 200 + i);
     }
-    const HWND dialog = Open(IDD_STATISTICS, StatisticsDialogProc);
+    const HWND dialog = Open(DIALOG_STATISTICS, StatisticsDialogProc);
     Check(dialog != nullptr, "statistics dialog 129 opens");
     if (dialog == nullptr) {
         return;
@@ -219,7 +219,7 @@ void CheckHighScoreDialog()
         SetRecordText(STATS_FIRST_NAME + rank, ("player " + std::to_string(rank + 1)).c_str());
         SetRecordText(STATS_FIRST_SCORE + rank, std::to_string(100 + rank).c_str());
     }
-    const HWND dialog = Open(IDD_HIGH_SCORES, HighScoresDialogProc);
+    const HWND dialog = Open(DIALOG_HIGH_SCORES, HighScoresDialogProc);
     Check(dialog != nullptr, "high-score dialog 133 opens");
     if (dialog == nullptr) {
         return;
@@ -256,7 +256,7 @@ INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM)
 
 void CheckNameEntryDialog()
 {
-    const HWND dialog = Open(IDD_NAME_ENTRY, PlainDialogProc);
+    const HWND dialog = Open(DIALOG_NAME_ENTRY, PlainDialogProc);
     Check(dialog != nullptr, "name-entry dialog 135 opens");
     if (dialog == nullptr) {
         return;
@@ -272,12 +272,12 @@ void CheckNameEntryDialog()
 
 void CheckAboutBox()
 {
-    const HWND dialog = Open(IDD_ABOUT, AboutDialogProc);
+    const HWND dialog = Open(DIALOG_ABOUT, AboutDialogProc);
     Check(dialog != nullptr, "About box 103 opens");
     if (dialog == nullptr) {
         return;
     }
-    const HWND link = GetDlgItem(dialog, IDC_PRODUCT_LINK);
+    const HWND link = GetDlgItem(dialog, CONTROL_PRODUCT_LINK);
     Check(link != nullptr && Text(link) == PRODUCT_PAGE, "the link (1060) shows the product page");
     Check(link != nullptr && GetPropA(link, "_Hyperlink_From_Static_") != nullptr &&
               reinterpret_cast<WNDPROC>(GetWindowLongPtrA(link, GWLP_WNDPROC)) == HyperlinkProc &&
@@ -377,18 +377,18 @@ void CheckPictureStore(const char* gameFolder)
 int Show(int resource, int seconds)
 {
     DLGPROC procedure = PlainDialogProc;
-    if (resource == IDD_STATISTICS) {
+    if (resource == DIALOG_STATISTICS) {
         procedure = StatisticsDialogProc;
-    } else if (resource == IDD_HIGH_SCORES) {
+    } else if (resource == DIALOG_HIGH_SCORES) {
         procedure = HighScoresDialogProc;
-    } else if (resource == IDD_ABOUT) {
+    } else if (resource == DIALOG_ABOUT) {
         procedure = AboutDialogProc;
     }
     const HWND dialog = Open(resource, procedure);
     if (dialog == nullptr) {
         return 1;
     }
-    if (resource == IDD_NAME_ENTRY) {
+    if (resource == DIALOG_NAME_ENTRY) {
         SetDlgItemTextA(dialog, CONTROL_NAME_FIELD, "A. Player");
     }
     ShowWindow(dialog, SW_SHOW);

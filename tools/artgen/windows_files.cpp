@@ -2,6 +2,7 @@
 
 #include "file_writers.h"
 #include "icons.h"
+#include "resource_script.h"
 #include "store.h"
 
 #include <QBuffer>
@@ -137,5 +138,8 @@ int WriteWindowsResources(const QString& folder)
     }
     std::vector<QImage> icons;
     for (int side : WINDOWS_ICON_SIDES) icons.push_back(IconAtSide(side));
-    return WriteAll(folder + "/resources.rc", rc) && WriteAll(folder + "/tarvik.ico", IconFile(icons)) ? 1 : 0;
+    return WriteAll(folder + "/resources.rc", rc) && WriteAll(folder + "/tarvik.ico", IconFile(icons)) &&
+                   WriteAll(folder + "/menu_dialogs.rc", ResourceScript())
+               ? 1
+               : 0;
 }

@@ -23,5 +23,6 @@ constexpr int WINDOWS_ICON_SIDES[] = {16, 32, 48, 256};
 
 // Writes into `folder`: bitmaps/N.bmp for every picture of the store,
 // resources.rc listing them as BITMAP resources by their ids (for windres,
-// with `folder` as its include directory), and tarvik.ico. 1 on success.
+// with `folder` as its include directory), tarvik.ico, and menu_dialogs.rc,
+// the program's menu and dialogs from the shared tables. 1 on success.
 int WriteWindowsResources(const QString& folder);

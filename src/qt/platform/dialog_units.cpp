@@ -7,7 +7,6 @@ namespace {
 
 constexpr const char* AVERAGE_SAMPLE = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 constexpr int AVERAGE_SAMPLE_LENGTH = 52;
-constexpr int DIALOG_POINT_SIZE = 8;
 
 }  // namespace
 
@@ -17,12 +16,11 @@ QRect DialogUnits::Rect(int x, int y, int width, int height) const
                  height * fontHeight / 8);
 }
 
-QFont DialogFont()
+QFont DialogFont(const char* family, int points)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setPointSize(DIALOG_POINT_SIZE);
+    font.setFamilies({QString::fromLatin1(family), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPointSize(points);
     return font;
 }
 
@@ -43,9 +41,9 @@ DialogUnits UnitsOf(const QFont& font)
     return units;
 }
 
-DialogUnits SetUpDialog(QWidget* dialog, int width, int height)
+DialogUnits SetUpDialog(QWidget* dialog, const char* fontFamily, int fontPoints, int width, int height)
 {
-    dialog->setFont(DialogFont());
+    dialog->setFont(DialogFont(fontFamily, fontPoints));
     const DialogUnits units = UnitsOf(dialog->font());
     dialog->setFixedSize(units.Rect(0, 0, width, height).size());
     return units;

@@ -15,10 +15,11 @@ struct DialogUnits {
     QRect Rect(int x, int y, int width, int height) const;
 };
 
-// The dialogs' small sans-serif font, 8 points.
-QFont DialogFont();
+// A dialog's font: the family its table names where this system has it, else
+// a common sans-serif, at `points`.
+QFont DialogFont(const char* family, int points);
 // The units of `font` as it is shown on screen.
 DialogUnits UnitsOf(const QFont& font);
 // Gives the dialog its font and a fixed size of width x height dialog units,
 // and returns the units for placing its controls.
-DialogUnits SetUpDialog(QWidget* dialog, int width, int height);
+DialogUnits SetUpDialog(QWidget* dialog, const char* fontFamily, int fontPoints, int width, int height);

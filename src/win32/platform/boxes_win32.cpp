@@ -5,7 +5,7 @@
 
 #include "platform/platform.h"
 #include "win32/platform/win32_platform.h"
-#include "win32/resource_ids.h"
+#include "ui/ids.h"
 
 namespace {
 
@@ -25,10 +25,10 @@ INT_PTR CALLBACK NameEntryDialogProc(HWND dialog, UINT message, WPARAM wParam, L
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         return TRUE;  // the focus goes to the first control in the tab order, "OK"
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) {
+        if (LOWORD(wParam) == CONTROL_OK) {
             auto* answer = reinterpret_cast<NameAnswer*>(GetWindowLongPtrA(dialog, DWLP_USER));
             if (answer != nullptr) {
-                GetDlgItemTextA(dialog, IDC_NAME_FIELD, answer->text, answer->capacity);
+                GetDlgItemTextA(dialog, CONTROL_NAME_FIELD, answer->text, answer->capacity);
             }
             EndDialog(dialog, IDOK);
             return TRUE;
@@ -53,7 +53,7 @@ int SysAskHighScoreName(char* answer, int capacity)
     }
     answer[0] = '\0';
     NameAnswer named = {answer, capacity};
-    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_NAME_ENTRY), g_mainWindow, NameEntryDialogProc,
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(DIALOG_NAME_ENTRY), g_mainWindow, NameEntryDialogProc,
                     reinterpret_cast<LPARAM>(&named));
     answer[capacity - 1] = '\0';
     return 1;
