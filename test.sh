@@ -8,6 +8,7 @@
 #      by real X input, the installer and the uninstaller;
 #   3. the web build's tests (scripts/web_test.sh): the rules-and-store suite
 #      built with emscripten for the browser's 32-bit target, run under Node;
+#      the page built and played in headless Chromium by real mouse input;
 #   4. the shared half built for Windows with mingw-w64, its rules-and-store and
 #      scene suites run under Wine (scripts/cross_check.sh);
 #   5. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
