@@ -1,5 +1,4 @@
 #include <QLabel>
-#include <QPushButton>
 
 #include "qt/platform/dialog_builder.h"
 #include "qt/score_dialogs.h"
@@ -28,13 +27,5 @@ void FillHighScores(QDialog* dialog)
 
 int ShowHighScoresDialog(QWidget* owner)
 {
-    const std::unique_ptr<QDialog> dialog = BuildDialog(DIALOG_HIGH_SCORES, owner);
-    QDialog* open = dialog.get();
-    QObject::connect(DialogItem<QPushButton>(open, CONTROL_CLEAR_HIGH_SCORES), &QPushButton::clicked, open, [open] {
-        ClearHighScores();
-        FillHighScores(open);
-    });
-    QObject::connect(DialogItem<QPushButton>(open, CONTROL_OK), &QPushButton::clicked, open, &QDialog::accept);
-    FillHighScores(open);
-    return open->exec() == QDialog::Accepted ? 1 : 0;
+    return ShowScoreDialog(DIALOG_HIGH_SCORES, CONTROL_CLEAR_HIGH_SCORES, ClearHighScores, FillHighScores, owner);
 }

@@ -5,6 +5,8 @@
 // show the store's contents of the moment they open; controls are found by
 // their control id as object name.
 
+#include <cstdint>
+
 class QDialog;
 class QWidget;
 
@@ -16,3 +18,6 @@ int ShowStatisticsDialog(QWidget* owner);
 void FillStatisticsDialog(QDialog* dialog);
 // Opens the high-score dialog over `owner`; returns 1 when closed with OK.
 int ShowHighScoresDialog(QWidget* owner);
+// Opens score dialog `id` over `owner`, filled by `fill`: its "OK" closes it
+// (1), its button `clearControl` calls `clear` and fills it again.
+int ShowScoreDialog(int32_t id, int32_t clearControl, void (*clear)(), void (*fill)(QDialog*), QWidget* owner);

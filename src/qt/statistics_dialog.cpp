@@ -1,5 +1,4 @@
 #include <QLabel>
-#include <QPushButton>
 
 #include "qt/platform/dialog_builder.h"
 #include "qt/score_dialogs.h"
@@ -18,13 +17,5 @@ void FillStatisticsDialog(QDialog* dialog)
 
 int ShowStatisticsDialog(QWidget* owner)
 {
-    const std::unique_ptr<QDialog> dialog = BuildDialog(DIALOG_STATISTICS, owner);
-    QDialog* open = dialog.get();
-    QObject::connect(DialogItem<QPushButton>(open, CONTROL_CLEAR_ALL_STATS), &QPushButton::clicked, open, [open] {
-        ClearAllStats();
-        FillStatisticsDialog(open);
-    });
-    QObject::connect(DialogItem<QPushButton>(open, CONTROL_OK), &QPushButton::clicked, open, &QDialog::accept);
-    FillStatisticsDialog(open);
-    return open->exec() == QDialog::Accepted ? 1 : 0;
+    return ShowScoreDialog(DIALOG_STATISTICS, CONTROL_CLEAR_ALL_STATS, ClearAllStats, FillStatisticsDialog, owner);
 }

@@ -2,8 +2,8 @@
 
 #include "store/score_tables.h"
 #include "store/stats_store.h"
-#include "win32/platform/win32_platform.h"
 #include "ui/ids.h"
+#include "win32/platform/win32_platform.h"
 #include "win32/trace.h"
 
 namespace {
@@ -36,50 +36,43 @@ void FillStatisticsDialog(HWND dialog)
     }
 }
 
-// Escape (IDCANCEL) and any other command do nothing: only "OK" closes it.
-INT_PTR CALLBACK StatisticsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+namespace {
+
+// A score dialog's commands: "OK" closes it, its clear button clears and
+// fills it again; Escape (IDCANCEL) and any other command do nothing.
+INT_PTR ScoreDialogCommand(HWND dialog, UINT message, WPARAM wParam, int32_t clearControl, void (*clear)(),
+                           void (*fill)(HWND))
 {
     if (message == WM_INITDIALOG) {
-        FillStatisticsDialog(dialog);
+        fill(dialog);
         return TRUE;
     }
     if (message != WM_COMMAND) {
         return FALSE;
     }
-    switch (LOWORD(wParam)) {
-    case CONTROL_OK:
+    if (LOWORD(wParam) == CONTROL_OK) {
         EndDialog(dialog, 1);
         return TRUE;
-    case CONTROL_CLEAR_ALL_STATS:
-        ClearAllStats();
-        FillStatisticsDialog(dialog);
-        return TRUE;
-    default:
-        return FALSE;
     }
+    if (LOWORD(wParam) == clearControl) {
+        clear();
+        fill(dialog);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK StatisticsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    return ScoreDialogCommand(dialog, message, wParam, CONTROL_CLEAR_ALL_STATS, ClearAllStats, FillStatisticsDialog);
 }
 
 // "Clear" has its own command; Escape clears nothing and closes nothing.
 INT_PTR CALLBACK HighScoresDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
-    if (message == WM_INITDIALOG) {
-        FillHighScores(dialog);
-        return TRUE;
-    }
-    if (message != WM_COMMAND) {
-        return FALSE;
-    }
-    switch (LOWORD(wParam)) {
-    case CONTROL_OK:
-        EndDialog(dialog, 1);
-        return TRUE;
-    case CONTROL_CLEAR_HIGH_SCORES:
-        ClearHighScores();
-        FillHighScores(dialog);
-        return TRUE;
-    default:
-        return FALSE;
-    }
+    return ScoreDialogCommand(dialog, message, wParam, CONTROL_CLEAR_HIGH_SCORES, ClearHighScores, FillHighScores);
 }
 
 void ShowStatisticsDialog()
