@@ -4,7 +4,7 @@
 #include <emscripten.h>
 
 #include "app/frame.h"
-#include "app/window_proc.h"
+#include "web/window_proc.h"
 
 namespace {
 
@@ -35,9 +35,12 @@ int CreateWindowGL(GLWindow& window, int32_t width, int32_t height)
     }
     PageDropSdlListeners();
     s_made = true;
+    ShowClassCursor();
+    // The canvas is the whole drawing area: the first viewport is its size,
+    // and no rows lie hidden under the menu bar. The main menu keeps the
+    // depth of a window never maximised or minimised, as the desktop's first
+    // picture has it.
     WindowCreated(window, width, height);
-    WindowMaximised();
-    ReshapeGL(width, height);
     return 1;
 }
 

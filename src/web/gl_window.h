@@ -8,8 +8,8 @@
 #include "app/gl_window.h"
 
 // The canvas's context at w x h device pixels, then the core's window steps
-// (statistics loaded) with the table filling the canvas as in a maximised
-// window. 1 when made; 0 when the browser gave no WebGL context.
+// (statistics loaded) with the first viewport filling the canvas. 1 when
+// made; 0 when the browser gave no WebGL context.
 int CreateWindowGL(GLWindow& window, int32_t width, int32_t height);
 // The canvas's new size in device pixels: the viewport follows.
 void ResizeWindowGL(int32_t width, int32_t height);

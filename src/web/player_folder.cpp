@@ -42,6 +42,11 @@ EMSCRIPTEN_KEEPALIVE int WebSaveStatsForDownload()
     return saved;
 }
 
+EMSCRIPTEN_KEEPALIVE const uint8_t* WebStatsRecords()
+{
+    return reinterpret_cast<const uint8_t*>(g_stats.records);
+}
+
 EMSCRIPTEN_KEEPALIVE int WebLoadStatsFile(const uint8_t* bytes, int32_t size)
 {
     if (bytes == nullptr || size < 0 || g_glWindow.quitPosted || !g_glWindow.statsOwed) {

@@ -22,6 +22,10 @@ void PersistPlayerFolder();
 extern "C" {
 // "Download stats.hsf": the statistics written to stats.hsf; 1 when saved.
 int WebSaveStatsForDownload();
+// Where the 961 record bytes lie in the program's memory, for the page to
+// keep them itself while the program waits for the name question and cannot
+// be called (a win already counted must not be lost with a closed page).
+const uint8_t* WebStatsRecords();
 // "Load stats.hsf": the player's file, any bytes, through the store's own
 // loading (the first 961 bytes become the records, a shorter file leaves the
 // rest as it was), then kept. 1 when read from the file.

@@ -16,6 +16,9 @@ EM_JS(void, PageSetField, (int dialog, int control, const char* text), {
 
 namespace {
 
+// The dialog manager's own IDCANCEL: Escape, and the About box's close box.
+constexpr int32_t CONTROL_CANCEL = 2;
+
 void FillStatistics()
 {
     for (const StatisticsField& field : STATISTICS_FIELDS) {
@@ -63,10 +66,11 @@ void ShowAboutBox()
 
 extern "C" {
 
-// Escape and the other keys do nothing: only "OK" closes a dialog.
+// "OK" closes a dialog; Escape and the close box close the About box alone,
+// and the score dialogs, which have neither, answer only their buttons.
 EMSCRIPTEN_KEEPALIVE void WebDialogCommand(int32_t dialog, int32_t control)
 {
-    if (control == CONTROL_OK) {
+    if (control == CONTROL_OK || (dialog == DIALOG_ABOUT && control == CONTROL_CANCEL)) {
         PageCloseDialog(dialog);
         SetDialogOpen(0);
     } else if (dialog == DIALOG_STATISTICS && control == CONTROL_CLEAR_ALL_STATS) {

@@ -11,6 +11,7 @@ void ShowAboutBox();
 
 extern "C" {
 // A button of the open dialog `dialog` (DIALOG_*) was pressed: "Clear All
-// Stats" and "Clear" clear and fill the dialog afresh; "OK" closes it.
+// Stats" and "Clear" clear and fill the dialog afresh; "OK" closes it, and
+// so do the About box's close box and Escape (the dialog manager's cancel, 2).
 void WebDialogCommand(int32_t dialog, int32_t control);
 }

@@ -5,16 +5,28 @@
 #include "app/frame.h"
 #include "app/gl_window.h"
 #include "app/window_proc.h"
+#include "game/lifting.h"
+#include "platform/common/cursors.h"
 #include "web/gl_window.h"
 #include "web/main_loop.h"
 #include "web/player_folder.h"
+
+void ShowClassCursor()
+{
+    // Without its file the canvas has no pointer of its own and keeps the
+    // shape it has.
+    if (!g_holding && g_arrowCursor != 0) {
+        SetPointerCursor(0);
+    }
+}
 
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void WebPointerMoved(int32_t x, int32_t y)
 {
-    // The canvas is the whole table, as in a maximised window: no rows hidden.
+    // The canvas is the whole drawing area: no rows lie hidden above it.
     UpdatePointer(x, y, 0);
+    ShowClassCursor();
     WakeLoop();
 }
 
@@ -31,6 +43,7 @@ EMSCRIPTEN_KEEPALIVE void WebPointerReleased(int32_t x, int32_t y)
 {
     UpdatePointer(x, y, 0);
     PointerReleased();
+    ShowClassCursor();
     WakeLoop();
 }
 

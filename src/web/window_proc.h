@@ -5,6 +5,10 @@
 
 #include <cstdint>
 
+// The window class's pointer, the arrow of "harrow.cur", as the desktop
+// shows it whenever the pointer moves and no cards are held.
+void ShowClassCursor();
+
 extern "C" {
 // The pointer moved over the page (also outside the canvas while the button is down).
 void WebPointerMoved(int32_t x, int32_t y);

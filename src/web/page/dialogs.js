@@ -9,6 +9,7 @@ tarvikPage.dialogs = (() => {
   const BUTTON = 0, TEXT = 1, GROUP_BOX = 2, EDIT = 3, ICON = 4;
   const DEFAULT = 1, RIGHT = 2, CENTRED = 4, BORDER = 8, MIDDLE = 16, NO_WRAP = 32;
   const CONTROL_OK = 1;
+  const CONTROL_CANCEL = 2;  // the dialog manager's own: Escape, and the close box of a dialog with a caption
   const DIALOG_NAME_ENTRY = 135;
   const CONTROL_NAME_FIELD = 1045;
   const CONTROL_PRODUCT_LINK = 1060;
@@ -45,10 +46,11 @@ tarvikPage.dialogs = (() => {
                                            control.kind === EDIT ? 'input' : 'div');
     element.classList.add('dialog-control');
     if (control.id !== -1) element.id = controlId(table.id, control.id);
-    element.style.left = control.x * units.x + 'px';
-    element.style.top = control.y * units.y + 'px';
-    element.style.width = control.width * units.x + 'px';
-    element.style.height = control.height * units.y + 'px';
+    // Whole pixels, as Windows rounds dialog units: rows of text keep an even step.
+    element.style.left = Math.round(control.x * units.x) + 'px';
+    element.style.top = Math.round(control.y * units.y) + 'px';
+    element.style.width = Math.round(control.width * units.x) + 'px';
+    element.style.height = Math.round(control.height * units.y) + 'px';
     element.style.zIndex = String(table.controls.length - index);
     if (control.flags & RIGHT) element.classList.add('right');
     if (control.flags & CENTRED) element.classList.add('centred');
@@ -119,13 +121,22 @@ tarvikPage.dialogs = (() => {
       const caption = document.createElement('div');
       caption.className = 'dialog-caption';
       caption.textContent = table.caption;
+      const closeBox = document.createElement('button');
+      closeBox.className = 'dialog-close';
+      closeBox.id = controlId(table.id, CONTROL_CANCEL);
+      closeBox.type = 'button';
+      closeBox.tabIndex = -1;
+      closeBox.setAttribute('aria-label', 'Close');
+      closeBox.textContent = '\u2715';
+      closeBox.addEventListener('click', () => press(table.id, CONTROL_CANCEL));
+      caption.appendChild(closeBox);
       dialog.setAttribute('aria-label', table.caption);
       dialog.appendChild(caption);
     }
     const body = document.createElement('div');
     body.className = 'dialog-body';
-    body.style.width = table.width * font.x + 'px';
-    body.style.height = table.height * font.y + 'px';
+    body.style.width = Math.round(table.width * font.x) + 'px';
+    body.style.height = Math.round(table.height * font.y) + 'px';
     table.controls.forEach((control, index) => body.appendChild(makeControl(table, control, index, font, link)));
     dialog.appendChild(body);
     dialog.addEventListener('keydown', (event) => keyInDialog(event, dialog));
@@ -134,11 +145,12 @@ tarvikPage.dialogs = (() => {
   }
 
   function focusable(dialog) {
-    return [...dialog.querySelectorAll('button, input, a')];
+    return [...dialog.querySelectorAll('.dialog-body button, .dialog-body input, .dialog-body a')];
   }
 
   // Enter presses the default button, Tab goes round the dialog's controls
-  // in the tables' order, Escape does nothing.
+  // in the tables' order. Escape is the close box's command: only a dialog
+  // with a caption has one, and the others do nothing on it.
   function keyInDialog(event, dialog) {
     if (event.key === 'Enter') {
       event.preventDefault();
@@ -146,6 +158,8 @@ tarvikPage.dialogs = (() => {
       if (button) button.click();
     } else if (event.key === 'Escape') {
       event.preventDefault();
+      const closeBox = dialog.querySelector('.dialog-close');
+      if (closeBox) closeBox.click();
     } else if (event.key === 'Tab') {
       const list = focusable(dialog);
       const at = list.indexOf(document.activeElement);
@@ -183,6 +197,9 @@ tarvikPage.dialogs = (() => {
         nameAnswer = null;
         close(DIALOG_NAME_ENTRY);
         answer(encode(field.value));
+        // Once the program has its answer and runs again, it takes the
+        // canvas's size as it is now.
+        setTimeout(() => tarvikPage.resize(), 0);
       }
       return;
     }

@@ -1,6 +1,7 @@
 // The game's menu bar in HTML, built from the program's menu table (ui.json):
 // the menus, the submenu, separators, mnemonics ('&' marks them: Alt and the
-// letter opens a menu, the letter chooses in an open one), greyed and checked
+// letter opens a menu, the letter chooses in an open one; F10 or Alt alone
+// opens the first), greyed and checked
 // states kept by the program through enable() and check(). A chosen command
 // goes to the program by its number.
 'use strict';
@@ -153,8 +154,24 @@ tarvikPage.menuBar = (() => {
     document.addEventListener('mousedown', (event) => {
       if (popups.length && !event.target.closest('.menu-popup, .menu-title')) closeAll();
     });
+    // F10, or Alt pressed and let go alone, opens the first menu, as the
+    // desktop's system keys reach the menu bar.
+    let altAlone = false;
+    document.addEventListener('keyup', (event) => {
+      if (event.key === 'Alt' && altAlone && !popups.length && titles.length) {
+        event.preventDefault();
+        openMenu(titles[0]);
+      }
+      altAlone = false;
+    });
     document.addEventListener('keydown', (event) => {
+      altAlone = event.key === 'Alt';
       if (!document.getElementById('dialog-layer').hidden) return;
+      if (event.key === 'F10' && !popups.length && titles.length) {
+        event.preventDefault();
+        openMenu(titles[0]);
+        return;
+      }
       const key = event.key.toLowerCase();
       if (event.altKey && !popups.length) {
         const title = titles.find((t) => t.key === key);

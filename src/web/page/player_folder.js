@@ -38,6 +38,18 @@ tarvikPage.playerFolder = (() => {
     });
   }
 
+  // The program's 961 record bytes written as stats.hsf by the page itself,
+  // and kept: what SaveStats writes, for the one time the program cannot be
+  // called, while it waits for the name question.
+  function keepRecords(bytes) {
+    try {
+      Module.FS.writeFile(STATS, bytes);
+    } catch (error) {
+      return;
+    }
+    persist();
+  }
+
   // The bytes of stats.hsf as the program last wrote it, or null.
   function statsFile() {
     try {
@@ -47,5 +59,5 @@ tarvikPage.playerFolder = (() => {
     }
   }
 
-  return {open, persist, statsFile};
+  return {open, persist, keepRecords, statsFile};
 })();

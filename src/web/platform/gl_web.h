@@ -12,6 +12,8 @@
 //     WebGL always interpolates in perspective;
 //   - GL_RGBA8 as an internal format needs WebGL 2: WebGL 1's GL_RGBA keeps
 //     the same eight bits a channel;
+//   - glShadeModel is ignored with a warning on the page's console: WebGL
+//     shades smoothly, which is GL_SMOOTH, the one model the program asks for;
 //   - glLoadName, glPushAttrib and glPopAttrib are missing: names only count
 //     in selection mode, which the program never enters (picking is its own
 //     arithmetic), and the attribute stack holds only the list base here.
@@ -40,4 +42,5 @@ void WebTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei wid
 #define glHint WebHint
 #define glTexImage2D WebTexImage2D
 #define glNormal3f(x, y, z) ((void)(x), (void)(y), (void)(z))
+#define glShadeModel(mode) ((void)(mode))
 #endif

@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 #include "gfx/font_geometry.h"

@@ -2,8 +2,6 @@
 
 #include <emscripten.h>
 
-#include <algorithm>
-
 #include "platform/platform.h"
 
 // The question waits for the player's "OK" as the desktop's modal dialog
@@ -35,12 +33,15 @@ int SysAskHighScoreName(char* answer, int capacity)
     return 1;
 }
 
+// The loop ends at once (the page has no queue of its own to work off), and
+// the page says the game has ended.
 void SysPostQuit()
 {
     emscripten_cancel_main_loop();
     PageEnded();
 }
 
+// A page cannot end its process: the game ends as at the loop's end.
 void SysExitProcess(int)
 {
     SysPostQuit();

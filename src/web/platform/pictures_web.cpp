@@ -6,6 +6,7 @@
 #include <emscripten.h>
 
 #include <string>
+#include <utility>
 
 #include "platform/platform.h"
 
