@@ -15,7 +15,7 @@ CXX=x86_64-w64-mingw32-g++-posix
 CC=x86_64-w64-mingw32-gcc-posix
 
 SHARED=(src/ui src/game src/store src/scores src/scene src/gfx src/platform/common src/platform/headless
-        src/platform/platform.h src/platform/files/files_win32.cpp)
+        src/platform/platform.h src/platform/files/files_win32.cpp src/platform/files/list_files.cpp)
 [ -d src/app ] && SHARED+=(src/app)
 if grep -rnE '^\s*#\s*include\s*[<"](Q[A-Za-z]*|qt[a-z]*/|X11/|unistd\.h|fcntl\.h|sys/|malloc\.h|dirent\.h|pthread\.h|dlfcn\.h|signal\.h)' \
         "${SHARED[@]}"; then
@@ -42,6 +42,10 @@ cleanup() {
     rm -rf "$PREFIX" "$RUN"
 }
 trap cleanup EXIT
+# Wine's own temporary folders, and the sound client's when there is no
+# runtime folder, go into this run's folder and leave with it.
+export TMPDIR="$RUN/tmp" XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$RUN/runtime}"
+mkdir -p "$TMPDIR" && mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 export WINEPREFIX=$PREFIX WINEDEBUG=-all,err+module WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wineboot -i > /dev/null 2>&1 < /dev/null || true
 # Each suite runs in a folder of its own; its output is what counts.

@@ -7,15 +7,9 @@
 #include "game/table.h"
 #include "scene/pick.h"
 #include "scene/scene_state.h"
+#include "scene/view.h"
 
 uint8_t g_windowMaximized = 0;
-
-namespace {
-
-constexpr double TABLE_HALF_WIDTH = 14.0;   // table units from the middle to the viewport's side
-constexpr double TABLE_HALF_HEIGHT = 10.0;  // and to its top and bottom
-
-}  // namespace
 
 void UpdatePointer(int32_t x, int32_t y, int32_t hiddenRows)
 {
