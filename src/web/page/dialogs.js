@@ -226,14 +226,10 @@ tarvikPage.dialogs = (() => {
     });
   }
 
-  function isOpen() {
-    return open_ !== null;
-  }
-
   // Whether the program waits for the name question's answer.
   function asking() {
     return nameAnswer !== null;
   }
 
-  return {build, open: show, close, setField, askName, isOpen, asking};
+  return {build, open: show, close, setField, askName, asking};
 })();

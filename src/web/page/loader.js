@@ -14,6 +14,7 @@
   let statsRecords = 0;   // where the program keeps its records (WebStatsRecords)
   let running = false;
   let firstPressDone = false;
+  let observedSize = null;  // the canvas in device pixels, as the browser last measured it
 
   function setState(state) {
     document.body.dataset.state = state;
@@ -61,6 +62,23 @@
       if (event.button === 0 && calls()) Module._WebPointerReleased(...devicePixels(event));
     });
     canvas.addEventListener('contextmenu', (event) => event.preventDefault());
+    // A finger or a pen is the left button: press, drag and let go. Its
+    // pointer events stand in for the mouse events a browser would make up
+    // from a tap, which would come late and without the drag.
+    const touching = (event) => event.pointerType !== 'mouse' && event.isPrimary && calls();
+    canvas.addEventListener('pointerdown', (event) => {
+      if (!touching(event)) return;
+      event.preventDefault();
+      canvas.setPointerCapture(event.pointerId);
+      Module._WebPointerMoved(...devicePixels(event));
+      Module._WebPointerPressed(...devicePixels(event), 0);
+    });
+    canvas.addEventListener('pointermove', (event) => {
+      if (touching(event)) Module._WebPointerMoved(...devicePixels(event));
+    });
+    canvas.addEventListener('pointerup', (event) => {
+      if (touching(event)) Module._WebPointerReleased(...devicePixels(event));
+    });
     for (const name of ['mousedown', 'keydown']) {
       window.addEventListener(name, () => {
         if (!firstPressDone) {
@@ -69,8 +87,18 @@
         }
       }, {capture: true});
     }
-    new ResizeObserver(() => resize()).observe(document.getElementById('table'));
-    window.addEventListener('resize', resize);
+    // The canvas's size in device pixels, also when only the screen's density
+    // changes (another screen, the browser's zoom).
+    const observer = new ResizeObserver((entries) => {
+      const box = entries[0].devicePixelContentBoxSize;
+      observedSize = box ? [box[0].inlineSize, box[0].blockSize] : null;
+      resize();
+    });
+    try {
+      observer.observe(canvas, {box: 'device-pixel-content-box'});
+    } catch (error) {
+      observer.observe(canvas);
+    }
     // Hidden or going: the results are kept. While the program waits for the
     // name question the page keeps its records itself.
     const keepWhileAsking = () => {
@@ -97,12 +125,13 @@
   // Also after the name question, which holds back the sizes it was shown.
   page.resize = resize;
   function resize() {
-    const [width, height] = canvasSize();
+    const [width, height] = observedSize || canvasSize();
     if (width === canvas.width && height === canvas.height) return;
     canvas.width = width;
     canvas.height = height;
     if (calls()) Module._WebResized(width, height);
   }
+
 
   // ---- the two links ----
   function links() {
@@ -146,7 +175,14 @@
         canvas,
         doNotCaptureKeyboard: true,
         onRuntimeInitialized: resolve,
-        onAbort: reject,
+        // Before the start the start fails; after it the game has stopped.
+        onAbort: (what) => {
+          reject(new Error(String(what)));
+          if (!running) return;
+          running = false;
+          setState('failed');
+          say('Tarvik Solitaire has stopped: ' + String(what) + '<br><a id="play-again" href="">Play again</a>');
+        },
       };
       const script = document.createElement('script');
       script.src = 'tarvik-solitaire.js';

@@ -2,6 +2,9 @@
 // cloths' JPEGs and had them decoded before the game needs them (decoding
 // in a browser never blocks); here they are copied out, rows bottom-up, and
 // stretched texel by texel when a size other than their own is asked for.
+// The page's pictures are only its own, made at their texture sizes, so a
+// picture is never decoded larger than its texture (no player brings a
+// photograph of thousands of pixels here).
 
 #include <emscripten.h>
 
