@@ -5,10 +5,10 @@
 #      short soak run under Node, each judged by its own summary line;
 #   2. the page (scripts/web.sh makes build-web/site/) served on 127.0.0.1 and
 #      played in headless Chromium by real mouse input (tests/web/page_test.mjs):
-#      no console error; the main menu against the Linux build's as a maximised
-#      window shows it (tarvik-screenshots at 640 x 480, made here); Klondike,
-#      the stock, Redeal, the statistics dialog; "Download stats.hsf" after a
-#      reload; a second tab.
+#      no console error; the main menu against the Linux build's
+#      (tarvik-screenshots at 640 x 480, made here); Klondike, the stock,
+#      Redeal, the statistics dialog; "Download stats.hsf" after a reload; a
+#      second tab.
 # Installs emscripten, Chromium and (npm ci) playwright-core when they are
 # missing. Prints the time each step took.
 set -euo pipefail
@@ -83,7 +83,7 @@ page_in_chromium() {
         "${xvfb[@]}" ../tests/scene/tarvik-screenshots "$root/$shots" > /dev/null 2>&1) ||
         { echo "tarvik-screenshots failed"; return 1; }
     ./scripts/web.sh > build-web.log 2>&1 || { tail -40 build-web.log; return 1; }
-    node tests/web/page_test.mjs build-web/site "$shots/main_menu_maximised.png"
+    node tests/web/page_test.mjs build-web/site "$shots/main_menu.png"
 }
 
 step "rules and store under Node (32-bit)" rules_under_node

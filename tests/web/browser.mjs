@@ -1,18 +1,31 @@
 // Debian's Chromium, headless on SwiftShader, driven by playwright-core (which
 // downloads no browser), and what the page test and the benchmark read off a
 // page: the canvas's pixels, and waiting for them to come to rest.
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { chromium } from 'playwright-core';
 import { decodePng, hasDetail } from './pixels.mjs';
 
 export const CHROMIUM = process.env.TARVIK_CHROMIUM ?? '/usr/bin/chromium';
 
-export function launchChromium() {
-    return chromium.launch({
+// Chromium leaves a folder of its own in its TMPDIR: it gets one made for it,
+// removed when the browser is closed.
+export async function launchChromium() {
+    const scratch = mkdtempSync(join(tmpdir(), 'tarvik-chromium-'));
+    const browser = await chromium.launch({
         executablePath: CHROMIUM,
         headless: true,
         // As root Chromium starts only without its sandbox.
         args: ['--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--no-sandbox'],
+        env: { ...process.env, TMPDIR: scratch },
     });
+    const close = browser.close.bind(browser);
+    browser.close = async () => {
+        await close();
+        rmSync(scratch, { recursive: true, force: true });
+    };
+    return browser;
 }
 
 export const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
