@@ -1,6 +1,7 @@
 // Renders what a player sees, off the real window, into PNG files at
-// 640 x 480 (or the size given): the main menu, each game just dealt, a drag,
-// the win screen. Run from the game folder: tarvik-screenshots OUTDIR [W H]
+// 640 x 480 (or the size given): the main menu (also as a maximised window
+// shows it), each game just dealt, a drag, the win screen. Run from the game
+// folder: tarvik-screenshots OUTDIR [W H]
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -121,6 +122,11 @@ int main(int argc, char** argv)
     PointAt(575, 240);
     UpdateFrame(16);
     Save("main_menu.png");
+    // The same in a maximised window, whose main menu has no extra depth:
+    // how the page, which fills the browser's window, shows it.
+    g_menuDepthOffset = 0.0f;
+    Save("main_menu_maximised.png");
+    g_menuDepthOffset = 3.0f;
 
     static const char* const dealt[] = {"", "klondike.png", "freecell.png", "scorpion.png", "mount_sunflower.png",
                                         "bakers_dozen.png"};
