@@ -44,6 +44,11 @@ int CreateWindowGL(GLWindow& window, int32_t width, int32_t height)
     return 1;
 }
 
+void DestroyWindowGL()
+{
+    s_made = false;
+}
+
 void ResizeWindowGL(int32_t width, int32_t height)
 {
     if (!s_made) {

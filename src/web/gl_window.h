@@ -11,6 +11,9 @@
 // (statistics loaded) with the first viewport filling the canvas. 1 when
 // made; 0 when the browser gave no WebGL context.
 int CreateWindowGL(GLWindow& window, int32_t width, int32_t height);
+// The program draws no more; the canvas keeps its last picture under the
+// page's word that the game has ended. Safe when nothing was made.
+void DestroyWindowGL();
 // The canvas's new size in device pixels: the viewport follows.
 void ResizeWindowGL(int32_t width, int32_t height);
 // 1 while the context is there; there is only ever the one, always current.

@@ -4,6 +4,7 @@
 
 #include "app/gl_window.h"
 #include "app/menu.h"
+#include "web/application.h"
 #include "web/main_loop.h"
 #include "web/score_dialogs.h"
 
@@ -28,6 +29,7 @@ EMSCRIPTEN_KEEPALIVE void WebMenuCommand(int32_t command)
         // What the close box does: the statistics saved, the loop ended; the
         // page then says the game has ended (SysPostQuit).
         TerminateApplication(g_glWindow);
+        EndApplication();
         break;
     case SHELL_NOTHING:
         break;
