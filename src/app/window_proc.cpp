@@ -17,8 +17,9 @@ constexpr double TABLE_HALF_HEIGHT = 10.0;  // and to its top and bottom
 
 }  // namespace
 
-void UpdatePointer(int32_t x, int32_t y, int32_t hiddenRows)
+void UpdatePointer(int32_t x, int32_t y, int32_t areaHeight)
 {
+    const int32_t hiddenRows = g_windowHeight > areaHeight ? g_windowHeight - areaHeight : 0;
     g_pointerX = x;
     g_pointerY = y + hiddenRows;
     const double halfWidth = g_windowWidth / 2.0;

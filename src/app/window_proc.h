@@ -8,10 +8,12 @@
 
 extern uint8_t g_windowMaximized;  // 1 after a maximise, 0 after a minimise
 
-// Pointer update for a position in pixels from the drawing area's top left.
-// `hiddenRows` viewport rows lie hidden above the area (under the menu bar
-// while the first viewport is taller than the area) and are added to y.
-void UpdatePointer(int32_t x, int32_t y, int32_t hiddenRows);
+// Pointer update for a position in device pixels from the top left of the
+// drawing area, which is `areaHeight` device pixels tall. The viewport is
+// anchored at the area's lower left: the rows by which it is taller than the
+// area (the first viewport, under the menu bar) lie hidden above the area and
+// are added to y; a viewport the size of the area adds nothing.
+void UpdatePointer(int32_t x, int32_t y, int32_t areaHeight);
 // A left-button press: a pick at the pointer. Needs the current context.
 void PointerPressed();
 // A left-button release, in every screen mode: the held cards are dropped.

@@ -141,13 +141,13 @@ void Aim(Step& step, std::mt19937& random)
 void Apply(const Step& step)
 {
     switch (step.input) {
-    case Input::MOVE: UpdatePointer(step.x, step.y, 0); break;
+    case Input::MOVE: UpdatePointer(step.x, step.y, HEIGHT); break;
     case Input::PRESS:
-        UpdatePointer(step.x, step.y, 0);
+        UpdatePointer(step.x, step.y, HEIGHT);
         PointerPressed();
         break;
     case Input::RELEASE:
-        UpdatePointer(step.x, step.y, 0);
+        UpdatePointer(step.x, step.y, HEIGHT);
         PointerReleased();
         break;
     case Input::REDEAL: HandleMenuCommand(COMMAND_REDEAL); break;
