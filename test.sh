@@ -10,7 +10,8 @@
 #      scene suites run under Wine (scripts/cross_check.sh);
 #   4. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
 #   5. a bounded run of each fuzzer (statistics file, picture store, background
-#      pictures, cursors, wave check).
+#      pictures, cursors, wave check, and the Windows loaders' checks: a bitmap
+#      of the picture store, the JPEG size scan, the glyph outline buffer).
 # TARVIK_QUICK=1 runs steps 1 and 2 only.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -23,10 +24,11 @@ if [ "${TARVIK_QUICK:-0}" != 1 ]; then
     grep -E "^cross check:" build-cross.log
     ./scripts/sanitize.sh "$@"
     # The picture fuzzers decode a few hundred inputs a second, the others thousands.
-    ./scripts/fuzz.sh 20000 stats wave cursor store:2000 background:4000 > build-fuzz.log 2>&1 ||
+    ./scripts/fuzz.sh 20000 stats wave cursor store:2000 background:4000 bitmap:5000 jpeg:5000 outline:5000 \
+        > build-fuzz.log 2>&1 ||
         { tail -40 build-fuzz.log; exit 1; }
     grep -E "^(=== |Done [0-9]+ runs)" build-fuzz.log
-    [ "$(grep -cE "^Done [0-9]+ runs" build-fuzz.log)" -eq 5 ] || { echo "a fuzzer did not finish"; exit 1; }
+    [ "$(grep -cE "^Done [0-9]+ runs" build-fuzz.log)" -eq 8 ] || { echo "a fuzzer did not finish"; exit 1; }
     steps=5
 fi
 # Every step above stops the script on its first failure.

@@ -18,6 +18,7 @@
 #include "program_here.h"
 #include "qt/gl_window.h"
 #include "qt/main_loop.h"
+#include "qt/resident_memory.h"
 #include "game/lifting.h"
 #include "game/table.h"
 #include "scene/scene_state.h"
@@ -29,18 +30,6 @@ namespace {
 void RunFor(double seconds)
 {
     RunLoopFor(static_cast<int>(seconds * 1000.0));
-}
-
-long ResidentKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-        }
-    }
-    return -1;
 }
 
 // Resident kilobytes by what is mapped: a library's file name, [heap], or

@@ -28,6 +28,8 @@
 #include <string>
 #include <vector>
 
+#include "qt/resident_memory.h"
+
 namespace {
 
 double MonotonicMs()
@@ -42,18 +44,6 @@ struct Run {
     long rssAtFirstFrame = -1, rssSettled = -1, privateSettled = -1;
     double cpu = -1;  // user + system time of the whole run, all threads
 };
-
-long ResidentKilobytesOf(pid_t pid)
-{
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-        }
-    }
-    return -1;
-}
 
 long PrivateKilobytesOf(pid_t pid)
 {
@@ -140,7 +130,7 @@ bool StartRun(Display* display, const char* program, int settleMs, Run* run)
             settleUntil = MonotonicMs() + settleMs;
         }
         if (settleUntil > 0 && MonotonicMs() >= settleUntil) {
-            run->rssSettled = ResidentKilobytesOf(child);
+            run->rssSettled = ResidentKilobytes(child);
             run->privateSettled = PrivateKilobytesOf(child);
             kill(child, SIGTERM);
             settleUntil = -1;

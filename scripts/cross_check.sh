@@ -42,6 +42,10 @@ cleanup() {
     rm -rf "$PREFIX" "$RUN"
 }
 trap cleanup EXIT
+# Wine's own temporary folders, and the sound client's when there is no
+# runtime folder, go into this run's folder and leave with it.
+export TMPDIR="$RUN/tmp" XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$RUN/runtime}"
+mkdir -p "$TMPDIR" && mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 export WINEPREFIX=$PREFIX WINEDEBUG=-all,err+module WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wineboot -i > /dev/null 2>&1 < /dev/null || true
 # Each suite runs in a folder of its own; its output is what counts.

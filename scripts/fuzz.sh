@@ -7,6 +7,10 @@
 #   background  the background picture loader (Backgrounds/*.jpg)
 #   cursor      the cursor file decoding (harrow.cur, hnwse.cur)
 #   wave        the sound file's check (tick.wav)
+#   bitmap      the Windows picture store's check of a bitmap, then its texels
+#               read as the graphics start reads them (resources.dll)
+#   jpeg        the Windows background loader's JPEG size scan
+#   outline     the Windows glyph service's walk of GDI's outline buffer
 #
 #   scripts/fuzz.sh [RUNS | --time SECONDS] [TARGET[:RUNS] ...]
 # RUNS executions of each target (default 200000), or SECONDS of each; every
@@ -15,7 +19,8 @@
 # ${TARVIK_FUZZ_OUT:-build-fuzz} (a second folder lets two runs go side by side).
 # Seeds: tests/fuzz/corpus for the statistics file; the others are written by
 # tests/fuzz/make_seeds.cpp (the tick and cursors by the build's own writers,
-# a few small JPEGs, a tiny store packed by rcc in each of its forms).
+# a few small JPEGs, a tiny store packed by rcc in each of its forms, a few
+# bitmaps and glyph outline buffers).
 # Each target's run ends with libFuzzer's "Done N runs" line and the line
 # coverage of the program's own code it reached.
 set -euo pipefail
@@ -33,7 +38,7 @@ elif [ -n "${1:-}" ] && [ "${1:-}" -eq "${1:-}" ] 2>/dev/null; then
 fi
 NAMED=("$@")
 if [ ${#NAMED[@]} -eq 0 ]; then
-    NAMED=(stats store background cursor wave)
+    NAMED=(stats store background cursor wave bitmap jpeg outline)
 fi
 TARGETS=()
 declare -A OWN_LIMIT=()
@@ -58,6 +63,10 @@ sources() {
         background) echo tests/fuzz/background_fuzz.cpp src/qt/platform/pictures_qt.cpp src/gfx/texture_pixels.cpp ;;
         cursor) echo tests/fuzz/cursor_fuzz.cpp src/qt/platform/cursors_qt.cpp ;;
         wave) echo tests/fuzz/wave_fuzz.cpp src/platform/common/wave_check.cpp ;;
+        bitmap) echo tests/fuzz/store_bitmap_fuzz.cpp src/platform/common/store_bitmap.cpp ;;
+        jpeg) echo tests/fuzz/jpeg_size_fuzz.cpp src/platform/common/jpeg_size.cpp ;;
+        outline) echo tests/fuzz/native_outline_fuzz.cpp src/platform/common/native_outline.cpp \
+                      src/platform/common/glyph_contours.cpp ;;
         *) echo "unknown fuzz target: $1" >&2; return 1 ;;
     esac
 }
@@ -68,18 +77,24 @@ covered() {
         background) echo src/qt/platform/pictures_qt.cpp ;;
         cursor) echo src/qt/platform/cursors_qt.cpp ;;
         wave) echo src/platform/common/wave_check.cpp ;;
+        bitmap) echo src/platform/common/store_bitmap.cpp ;;
+        jpeg) echo src/platform/common/jpeg_size.cpp ;;
+        outline) echo src/platform/common/native_outline.cpp ;;
     esac
 }
 max_len() {
     case "$1" in
-        stats | wave) echo 4096 ;;
+        stats | wave | jpeg | outline) echo 4096 ;;
         *) echo 16384 ;;
     esac
 }
 
 build() {
     local target=$1 qt=()
-    [ "$target" = stats ] || [ "$target" = wave ] || qt=($QT_CFLAGS $QT_LIBS)
+    case "$target" in
+        stats | wave | bitmap | jpeg | outline) ;;
+        *) qt=($QT_CFLAGS $QT_LIBS) ;;
+    esac
     # shellcheck disable=SC2046
     clang++ "${FUZZ_FLAGS[@]}" $(sources "$target") "${qt[@]}" -o "$OUT/${target}_fuzz"
 }
@@ -103,10 +118,10 @@ for pid in "${pids[@]}"; do wait "$pid"; done
 # Qt and libpng warn of every damaged input (libpng's own lines are dropped
 # below); the fuzzers look for faults, not warnings.
 export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="*.debug=false;*.warning=false"
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$WORK/runtime}"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 SEEDS=$WORK/seeds
 "$OUT/make_seeds" "$SEEDS"
 # The tiny store in every form rcc writes: zstd, zlib and no packing, and the
@@ -131,6 +146,7 @@ seeds_of() {
     case "$1" in
         stats) echo "$PWD/tests/fuzz/corpus" ;;
         store) echo "$SEEDS/store-packed" ;;
+        jpeg) echo "$SEEDS/background" ;;
         *) echo "$SEEDS/$1" ;;
     esac
 }

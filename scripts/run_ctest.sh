@@ -6,11 +6,18 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR="$1"
 shift
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"
+# Without a runtime folder of the session, one of this run's own, removed
+# at the end with whatever the programs left in it.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/tarvik-runtime-XXXXXX")
+    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+    export XDG_RUNTIME_DIR
+fi
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export LIBGL_ALWAYS_SOFTWARE=1
 export QT_LOGGING_RULES="${QT_LOGGING_RULES:-qt.multimedia*=false}"
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1920x1080x24" ctest --test-dir "$BUILD_DIR" --output-on-failure -j2 "$@"
+    xvfb-run -a -s "-screen 0 1920x1080x24" ctest --test-dir "$BUILD_DIR" --output-on-failure -j2 "$@"
+else
+    ctest --test-dir "$BUILD_DIR" --output-on-failure -j2 "$@"
 fi
-exec ctest --test-dir "$BUILD_DIR" --output-on-failure -j2 "$@"

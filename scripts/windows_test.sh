@@ -42,6 +42,10 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+# Wine's own temporary folders, and the sound client's when there is no
+# runtime folder, go into this run's folder and leave with it.
+export TMPDIR="$work/tmp" XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$work/runtime}"
+mkdir -p "$TMPDIR" && mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 passed=0
 failed=0
 step() {

@@ -7,13 +7,13 @@
 #include "ui/menu_table.h"
 #include "platform/platform.h"
 #include "scene/scene_state.h"
+#include "scene/view.h"
 #include "store/stats_store.h"
 
 GLWindow g_glWindow;
 
 namespace {
 
-constexpr double FIELD_OF_VIEW = 45.0;
 constexpr double NEAR_PLANE = 1.0;
 constexpr double FAR_PLANE = 100.0;
 

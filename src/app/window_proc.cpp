@@ -7,19 +7,17 @@
 #include "game/table.h"
 #include "scene/pick.h"
 #include "scene/scene_state.h"
+#include "scene/view.h"
 
 uint8_t g_windowMaximized = 0;
 
-namespace {
-
-constexpr double TABLE_HALF_WIDTH = 14.0;   // table units from the middle to the viewport's side
-constexpr double TABLE_HALF_HEIGHT = 10.0;  // and to its top and bottom
-
-}  // namespace
-
-void UpdatePointer(int32_t x, int32_t y, int32_t areaHeight)
+int32_t RowsHiddenAbove(int32_t areaHeight)
 {
-    const int32_t hiddenRows = g_windowHeight > areaHeight ? g_windowHeight - areaHeight : 0;
+    return g_windowHeight > areaHeight ? g_windowHeight - areaHeight : 0;
+}
+
+void UpdatePointer(int32_t x, int32_t y, int32_t hiddenRows)
+{
     g_pointerX = x;
     g_pointerY = y + hiddenRows;
     const double halfWidth = g_windowWidth / 2.0;

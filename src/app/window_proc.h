@@ -8,12 +8,14 @@
 
 extern uint8_t g_windowMaximized;  // 1 after a maximise, 0 after a minimise
 
-// Pointer update for a position in device pixels from the top left of the
-// drawing area, which is `areaHeight` device pixels tall. The viewport is
-// anchored at the area's lower left: the rows by which it is taller than the
-// area (the first viewport, under the menu bar) lie hidden above the area and
-// are added to y; a viewport the size of the area adds nothing.
-void UpdatePointer(int32_t x, int32_t y, int32_t areaHeight);
+// Viewport rows hidden above a drawing area `areaHeight` device pixels tall.
+// The viewport is anchored at the area's lower left, so these are the rows it
+// is taller than the area by (the first viewport, under the menu bar); 0 when
+// it is the area's size.
+int32_t RowsHiddenAbove(int32_t areaHeight);
+// Pointer update for a position in device pixels from the drawing area's top
+// left; `hiddenRows` (RowsHiddenAbove) are added to y.
+void UpdatePointer(int32_t x, int32_t y, int32_t hiddenRows);
 // A left-button press: a pick at the pointer. Needs the current context.
 void PointerPressed();
 // A left-button release, in every screen mode: the held cards are dropped.

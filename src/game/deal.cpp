@@ -11,8 +11,7 @@
 
 namespace {
 
-// The generator starts as if seeded with 1, like the classic rand().
-uint32_t g_randomState = 1;
+uint32_t g_randomState = RANDOM_START_SEED;
 
 // Whether the deal's face rule turns card number n + 1 of a pile face up, n
 // being the cards the pile already holds and `pass` the round of the deal.

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+// The generator starts as if seeded with 1, like the classic rand().
+constexpr uint32_t RANDOM_START_SEED = 1;
 // Seeds the deal's own 15-bit generator (state = seed).
 void SeedRandom(uint32_t seed);
 // Next value of the generator: state = state * 214013 + 2531011 (mod 2^32),

@@ -139,7 +139,10 @@ fs::path EnterPlayerFolder(const fs::path& data)
 // The save at the end replaces the link with a file of the scratch folder.
 fs::path EnterScratchFolder(const fs::path& data)
 {
-    std::string pattern = "/tmp/tarvik-solitaire-XXXXXX";
+    // In the system's folder for temporary files: TMPDIR when set, else /tmp.
+    const char* temporary = std::getenv("TMPDIR");
+    std::string pattern = std::string(temporary != nullptr && *temporary != '\0' ? temporary : "/tmp") +
+                          "/tarvik-solitaire-XXXXXX";
     if (mkdtemp(pattern.data()) == nullptr) {
         return {};
     }

@@ -10,6 +10,8 @@
 
 #include <GL/gl.h>
 
+#include "qt/resident_memory.h"
+
 namespace {
 
 struct StartupReport {
@@ -31,18 +33,6 @@ bool EnvironmentFlag(const char* name)
 {
     const char* value = std::getenv(name);
     return value != nullptr && std::strcmp(value, "1") == 0;
-}
-
-long ResidentKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-        }
-    }
-    return -1;
 }
 
 }  // namespace

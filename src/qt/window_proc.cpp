@@ -138,8 +138,9 @@ private:
             return;
         }
         const qreal ratio = devicePixelRatio();
+        const int32_t hiddenRows = RowsHiddenAbove(qRound(height() * ratio));
         UpdatePointer(static_cast<int32_t>(event->position().x() * ratio),
-                      static_cast<int32_t>(event->position().y() * ratio), qRound(height() * ratio));
+                      static_cast<int32_t>(event->position().y() * ratio), hiddenRows);
     }
 
     void Release(const QMouseEvent* event)

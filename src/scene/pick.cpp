@@ -7,6 +7,7 @@
 #include "game/lifting.h"
 #include "scene/pickables.h"
 #include "scene/scene_state.h"
+#include "scene/view.h"
 
 // The pick does on the processor what selection mode does in the GL: every
 // pickable rectangle goes through the drawing's model-view transform and the
@@ -17,7 +18,6 @@
 
 namespace {
 
-constexpr double PICK_FIELD_OF_VIEW = 45.0;  // degrees, vertical
 constexpr double PICK_NEAR = 0.1;
 constexpr double PICK_FAR = 100.0;
 constexpr double PI = 3.14159265358979323846;
@@ -255,7 +255,7 @@ int32_t FindPickHits(const int32_t (&viewport)[4], int32_t windowX, int32_t wind
     if (width <= 0 || height <= 0 || !(aspect > 0.0f) || !std::isfinite(aspect)) {
         return 0;
     }
-    const double halfAngle = PICK_FIELD_OF_VIEW / 2.0 * PI / 180.0;
+    const double halfAngle = FIELD_OF_VIEW / 2.0 * PI / 180.0;
     const double cotangent = std::cos(halfAngle) / std::sin(halfAngle);
     // The pick matrix of a 1 x 1 region: scale by the viewport's size, shift
     // the region's centre to the middle of clip space.

@@ -21,7 +21,7 @@ constexpr int32_t PICK_HITS_MAX = PICKABLE_OBJECTS_MAX;
 // The records of a pick over the current screen, in drawing order, as
 // selection mode writes them: the pick region is 1 x 1 pixel centred on
 // window point (windowX, windowY) (pixels, origin at the lower left) of
-// `viewport` (x0, y0, width, height), seen through a perspective of 45 degrees,
-// near 0.1, far 100. Returns the number of records, 0 when nothing is hit.
+// `viewport` (x0, y0, width, height), seen through the perspective of
+// FIELD_OF_VIEW (scene/view.h), near 0.1, far 100. Returns the number of records, 0 when nothing is hit.
 int32_t FindPickHits(const int32_t (&viewport)[4], int32_t windowX, int32_t windowY,
                      PickHit (&hits)[PICK_HITS_MAX]);

@@ -112,7 +112,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         // captures the mouse, so they lie inside the client area.
         RECT client;
         GetClientRect(window, &client);
-        UpdatePointer(LOWORD(lParam), HIWORD(lParam), client.bottom - client.top);
+        UpdatePointer(LOWORD(lParam), HIWORD(lParam), RowsHiddenAbove(client.bottom - client.top));
         return DefWindowProcA(window, message, wParam, lParam);
     }
     case WM_LBUTTONDOWN:

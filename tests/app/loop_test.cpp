@@ -32,6 +32,7 @@
 #include "support/gl_context.h"
 #include "support/reset.h"
 #include "support/reset_scene.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -141,13 +142,13 @@ void Aim(Step& step, std::mt19937& random)
 void Apply(const Step& step)
 {
     switch (step.input) {
-    case Input::MOVE: UpdatePointer(step.x, step.y, HEIGHT); break;
+    case Input::MOVE: UpdatePointer(step.x, step.y, 0); break;
     case Input::PRESS:
-        UpdatePointer(step.x, step.y, HEIGHT);
+        UpdatePointer(step.x, step.y, 0);
         PointerPressed();
         break;
     case Input::RELEASE:
-        UpdatePointer(step.x, step.y, HEIGHT);
+        UpdatePointer(step.x, step.y, 0);
         PointerReleased();
         break;
     case Input::REDEAL: HandleMenuCommand(COMMAND_REDEAL); break;
@@ -204,11 +205,8 @@ class LoopFolder {
 public:
     LoopFolder()
     {
-        namespace fs = std::filesystem;
-        m_path = fs::temp_directory_path() / ("tarvik_loop_" + std::to_string(std::random_device()()));
-        fs::create_directories(m_path / "pictures");
-        fs::create_directories(m_path / "Backgrounds");
-        fs::current_path(m_path);
+        std::filesystem::create_directories("pictures");
+        std::filesystem::create_directories("Backgrounds");
         for (int id = 4000; id <= 4072; ++id) {
             WritePicture("pictures/" + std::to_string(id) + ".pam", id);
         }
@@ -216,14 +214,9 @@ public:
             WritePicture("Backgrounds/" + std::to_string(k) + ".jpg", 1000 + k);
         }
     }
-    ~LoopFolder()
-    {
-        std::error_code error;
-        std::filesystem::remove_all(m_path, error);
-    }
 
 private:
-    std::filesystem::path m_path;
+    ScratchFolder m_folder{"tarvik-loop"};  // made and entered first
 };
 
 class Loop {

@@ -1,7 +1,6 @@
 #include "picture_files.h"
 
 #include <fstream>
-#include <random>
 
 namespace fs = std::filesystem;
 
@@ -25,22 +24,6 @@ bool WriteNetpbm(const TestPicture& picture, const std::string& path, bool pam)
     return static_cast<bool>(file);
 }
 }  // namespace
-
-TempWorkingFolder::TempWorkingFolder()
-{
-    m_previous = fs::current_path();
-    std::random_device random;
-    m_path = fs::temp_directory_path() / ("tarvik_gfx_" + std::to_string(random()));
-    fs::create_directories(m_path);
-    fs::current_path(m_path);
-}
-
-TempWorkingFolder::~TempWorkingFolder()
-{
-    std::error_code error;
-    fs::current_path(m_previous, error);
-    fs::remove_all(m_path, error);
-}
 
 void TestPicture::SetPixel(int x, int y, Colour colour)
 {

@@ -1,5 +1,5 @@
 #pragma once
-// Pictures, picture stores and working folders made by the gfx tests, in the
+// Pictures and picture stores made by the gfx tests, in the
 // headless platform's plain formats: binary PPM files, and a store that is a
 // folder of "<id>.pam" files.
 
@@ -8,18 +8,6 @@
 #include <map>
 #include <string>
 #include <vector>
-
-// A fresh temporary folder that is the working directory while this lives.
-class TempWorkingFolder {
-public:
-    TempWorkingFolder();
-    ~TempWorkingFolder();
-    const std::filesystem::path& Path() const { return m_path; }
-
-private:
-    std::filesystem::path m_previous;
-    std::filesystem::path m_path;
-};
 
 struct Colour {
     int r, g, b;  // 0..255 each

@@ -14,6 +14,7 @@
 #include "picture_files.h"
 #include "platform/platform.h"
 #include "support/gl_context.h"
+#include "support/scratch_folder.h"
 
 namespace {
 struct Size {
@@ -80,7 +81,7 @@ protected:
     void TearDown() override { g_textureSizeLimitOverride = 0; }
 
     GlTestContext* gl = nullptr;
-    TempWorkingFolder folder;
+    ScratchFolder folder{"tarvik-gfx"};
 };
 
 using Backgrounds = Textures;

@@ -6,26 +6,6 @@
 
 namespace fs = std::filesystem;
 
-ScratchFolder::ScratchFolder()
-{
-    m_previous = fs::current_path();
-    char pattern[] = "/tmp/tarvik-bad-XXXXXX";
-    if (mkdtemp(pattern) != nullptr) {
-        m_path = pattern;
-        fs::current_path(m_path);
-    }
-}
-
-ScratchFolder::~ScratchFolder()
-{
-    std::error_code error;
-    fs::current_path(m_previous, error);
-    if (!m_path.empty()) {
-        fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, error);
-        fs::remove_all(m_path, error);
-    }
-}
-
 std::string ReadBytes(const fs::path& path)
 {
     std::ifstream file(path, std::ios::binary);

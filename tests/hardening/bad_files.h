@@ -5,17 +5,7 @@
 #include <filesystem>
 #include <string>
 
-// A fresh temporary folder that is the working directory while this lives.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    const std::filesystem::path& Path() const { return m_path; }
-
-private:
-    std::filesystem::path m_previous;
-    std::filesystem::path m_path;
-};
+#include "support/scratch_folder.h"
 
 // The whole content of a file; empty when it cannot be read.
 std::string ReadBytes(const std::filesystem::path& path);

@@ -84,7 +84,7 @@ class BadSideFiles : public testing::Test {
 protected:
     void SetUp() override { EnsureGuiApplication(); }
 
-    ScratchFolder folder;
+    ScratchFolder folder{"tarvik-bad"};
 };
 
 // Damaged copies of a good cursor: cut, scrambled, or claiming sizes and

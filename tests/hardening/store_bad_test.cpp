@@ -23,6 +23,7 @@
 #include "gfx/texture_pixels.h"
 #include "gfx/textures.h"
 #include "platform/platform.h"
+#include "qt/resident_memory.h"
 #include "support/gui_application.h"
 
 namespace fs = std::filesystem;
@@ -110,24 +111,6 @@ std::string KnownStore()
     return ReadBytes("resources.rcc");
 }
 
-// Peak resident memory of this process in KiB since the last ResetPeakMemory.
-long PeakMemoryKiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0) {
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-        }
-    }
-    return -1;
-}
-
-void ResetPeakMemory()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
 class BadStore : public testing::Test {
 protected:
     void SetUp() override
@@ -138,7 +121,7 @@ protected:
     }
     void TearDown() override { SysClosePictureStore(); }
 
-    ScratchFolder folder;
+    ScratchFolder folder{"tarvik-bad"};
     std::string store;
 };
 
@@ -155,7 +138,7 @@ protected:
     }
 
     GlTestContext* gl = nullptr;
-    ScratchFolder folder;
+    ScratchFolder folder{"tarvik-bad"};
 };
 
 }  // namespace
@@ -349,11 +332,11 @@ TEST_F(BadPictures, HugePhotographDecodesStraightToTheTextureSize)
     int width = 0, height = 0;
     ASSERT_EQ(SysPictureFileSize("huge.jpg", &width, &height), 1);
     EXPECT_EQ(width, 12000);
-    ResetPeakMemory();
-    const long before = PeakMemoryKiB();
+    ResetPeakResident();
+    const long before = PeakResidentKilobytes();
     TextureSlot slot = 0;
     ASSERT_EQ(BuildTextureFromFile("huge.jpg", &slot, 0, 0, 0, 0), 1);
-    const long growth = PeakMemoryKiB() - before;
+    const long growth = PeakResidentKilobytes() - before;
     std::printf("peak memory growth decoding a 12000 x 12000 JPEG: %ld KiB\n", growth);
     GLint side = 0;
     glBindTexture(GL_TEXTURE_2D, slot);

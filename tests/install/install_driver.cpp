@@ -18,9 +18,10 @@
 #include <string>
 #include <thread>
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
+
+#include "support/program_window.h"
 
 // The XTest extension, declared here: its library is part of every X client
 // install, its development header is not.
@@ -45,47 +46,6 @@ struct Place {
 };
 
 void Pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-
-bool IsProgramWindow(Display* display, Window window, pid_t pid)
-{
-    char* name = nullptr;
-    if (!XFetchName(display, window, &name) || name == nullptr) {
-        return false;
-    }
-    const bool titled = std::strcmp(name, "Tarvik Solitaire") == 0;
-    XFree(name);
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    bool owned = false;
-    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), 0, 1, False, XA_CARDINAL,
-                           &type, &format, &count, &after, &data) == Success &&
-        data != nullptr) {
-        owned = count == 1 && format == 32 && static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data)) == pid;
-        XFree(data);
-    }
-    return titled && owned;
-}
-
-Window FindProgramWindow(Display* display, Window window, pid_t pid)
-{
-    if (IsProgramWindow(display, window, pid)) {
-        return window;
-    }
-    Window root = 0, parent = 0, found = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (XQueryTree(display, window, &root, &parent, &children, &count)) {
-        for (unsigned int i = 0; i < count && found == 0; ++i) {
-            found = FindProgramWindow(display, children[i], pid);
-        }
-        if (children != nullptr) {
-            XFree(children);
-        }
-    }
-    return found;
-}
 
 Place PlaceOf(Display* display, Window window)
 {
@@ -187,10 +147,7 @@ int main(int argc, char** argv)
         return 100;
     }
     const bool play = std::strcmp(argv[1], "play") == 0;
-    Display* display = nullptr;
-    for (int i = 0; i < 40 && display == nullptr; ++i, Pause(50)) {
-        display = XOpenDisplay(nullptr);
-    }
+    Display* display = OpenTestDisplay();
     if (display == nullptr) {
         std::fprintf(stderr, "install_driver: no display\n");
         return 101;
@@ -210,7 +167,7 @@ int main(int argc, char** argv)
     int status = 0;
     bool ended = false;
     for (int i = 0; i < 300 && window == 0 && !ended; ++i, Pause(100)) {
-        window = FindProgramWindow(display, DefaultRootWindow(display), pid);
+        window = FindProgramWindow(display, pid);
         ended = waitpid(pid, &status, WNOHANG) == pid;
     }
     if (window != 0) {

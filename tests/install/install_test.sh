@@ -13,9 +13,15 @@ if [ -z "${TARVIK_OWN_DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 BUILD_DIR=$(cd "$1" && pwd)
-scratch=$(mktemp -d /tmp/tarvik-install-test-XXXXXX)
+scratch=$(mktemp -d -t tarvik-install-test-XXXXXX)
 trap 'chmod -R u+w "$scratch" 2>/dev/null; rm -rf "$scratch"' EXIT
 chmod 755 "$scratch"
+# Every temporary file of this run goes into its own temporary folder (open to
+# the run as nobody below): lintian's, and the program's folder for a run
+# without a player's folder and its one-copy socket when there is no runtime
+# folder, where no other suite's program makes or removes anything meanwhile.
+export TMPDIR="$scratch/tmp"
+mkdir -m 1777 "$TMPDIR"
 # A copy anyone can run, for the run as another user below.
 DRIVER="$scratch/install_driver"
 cp "$2" "$DRIVER"
@@ -54,7 +60,7 @@ done
 
 tree_state() { find "$root" -printf '%p %s %m %T@\n' | sort; }
 before=$(tree_state)
-scratch_folders() { ls -d /tmp/tarvik-solitaire-* 2>/dev/null | sort || true; }
+scratch_folders() { ls -d "$TMPDIR"/tarvik-solitaire-* 2>/dev/null | sort || true; }
 scratch_before=$(scratch_folders)
 export HOME="$scratch/home" XDG_DATA_HOME="$scratch/home/data"
 player="$XDG_DATA_HOME/tarvik-solitaire"

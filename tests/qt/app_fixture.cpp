@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -37,19 +36,21 @@
 #include "qt/platform/qt_platform.h"
 #include "scene/pick.h"
 #include "scene/scene_state.h"
+#include "scene/view.h"
 #include "scores/high_score.h"
 #include "store/stats_store.h"
+#include "support/scratch_folder.h"
+#include "support/start_values.h"
 
 namespace {
 
 constexpr uint32_t START_TICK = 1000;
 constexpr int64_t START_TIME = 1700000000;  // a fixed calendar moment, so deals repeat
-constexpr double FIELD_OF_VIEW_DEGREES = 45.0;
 constexpr double PI = 3.14159265358979323846;
 constexpr const char* GAME_FILES[] = {"resources.rcc", "Backgrounds", "tick.wav", "harrow.cur", "hnwse.cur",
                                       "instructions.htm"};
 
-std::string g_workDir;
+std::unique_ptr<ScratchFolder> g_workFolder;  // the working directory of the tests
 int g_startedSignal = -1;  // pipe to the parent process, written once the window is up
 uint32_t g_tick = START_TICK;
 Application g_application;
@@ -72,14 +73,12 @@ class AppEnvironment : public ::testing::Environment {
 public:
     void SetUp() override
     {
-        char pattern[] = "/tmp/tarvik-app-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        g_workDir = pattern;
+        g_workFolder = std::make_unique<ScratchFolder>("tarvik-app-test");
+        ASSERT_FALSE(g_workFolder->Path().empty());
         for (const char* name : GAME_FILES) {
             std::filesystem::create_symlink(std::filesystem::path(TARVIK_GAME_DIR) / name,
-                                            std::filesystem::path(g_workDir) / name);
+                                            g_workFolder->Path() / name);
         }
-        std::filesystem::current_path(g_workDir);
         QtPlatformSetClockOverride(true);
         QtPlatformSetTick(START_TICK);
         QtPlatformSetTime(START_TIME);
@@ -111,9 +110,7 @@ public:
     void TearDown() override
     {
         FinishApplication(g_application);
-        std::error_code error;
-        std::filesystem::current_path("/", error);
-        std::filesystem::remove_all(g_workDir, error);
+        g_workFolder.reset();
     }
 };
 
@@ -131,9 +128,9 @@ std::vector<int> ViewportNow()
     return {values[0], values[1], values[2], values[3]};
 }
 
-const std::string& WorkDir()
+std::string WorkDir()
 {
-    return g_workDir;
+    return g_workFolder->Path().string();
 }
 
 QMainWindow* Frame()
@@ -196,7 +193,7 @@ int HiddenRows()
 
 QPoint AreaPointOfScene(float x, float y, float z)
 {
-    const double focal = 1.0 / std::tan(FIELD_OF_VIEW_DEGREES / 2.0 * PI / 180.0);
+    const double focal = 1.0 / std::tan(FIELD_OF_VIEW / 2.0 * PI / 180.0);
     const double aspect = static_cast<double>(g_windowWidth) / g_windowHeight;
     const double ndcX = focal / aspect * x / -z;
     const double ndcY = focal * y / -z;
@@ -330,21 +327,12 @@ void ResetProgramState()
         Frame()->showNormal();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(Area()));
     }
-    g_gameMode = MODE_MAIN_MENU;
-    g_newGameRequested = 0;
-    g_holding = 0;
-    g_pressPending = 0;
-    g_moveCount = 0;
-    g_winDetected = 0;
-    g_gameFinished = 0;
-    g_winCounted = 0;
-    g_winPhase = 0;
-    g_movesTextPos = MOVES_TEXT_REST;
-    g_congratsTextPos = CONGRATS_TEXT_REST;
-    g_soundOn = 1;
+    // Every global as its definition starts it (so the menu as it first
+    // appears, its buttons where they were found), then what the window's
+    // creation switches on.
+    RestoreRulesStartValues();
+    RestoreSceneStartValues();
     g_alternateBackgrounds = 1;
-    // The menu as it first appears, so its buttons stay where they were found.
-    g_menuDepthOffset = 3.0f;
     MakeWindowCurrent(g_glWindow);
     ReshapeGL(640, 480);
     SysCheckMenuItem(COMMAND_SOUND_ON, 1);
@@ -354,10 +342,6 @@ void ResetProgramState()
     SetDefaultStats();
     for (int i = 0; i < STATS_SESSION_COUNT; ++i) {
         SetSessionCount(i, 0);
-    }
-    std::memset(g_highScoreName, 0, sizeof g_highScoreName);
-    for (Card& card : g_cards) {
-        card.moving = card.movingX = card.movingY = card.movingZ = card.flipping = 0;
     }
     g_tick += 1000;
     QtPlatformSetTick(g_tick);
@@ -374,6 +358,9 @@ void ResetProgramState()
 // that is started again, at most three times.
 int main(int argc, char** argv)
 {
+    // Every try's folder is made inside this one, so a try that crashed
+    // leaves nothing behind either.
+    const ScratchFolder tries("tarvik-app-tries", false);
     for (int attempt = 1;; ++attempt) {
         int started[2];
         if (pipe(started) != 0) {

@@ -31,7 +31,7 @@ extern StartState g_start;
 // The GL viewport now: x, y, width, height.
 std::vector<int> ViewportNow();
 // The temporary working directory of this test process.
-const std::string& WorkDir();
+std::string WorkDir();
 QMainWindow* Frame();
 QWindow* Area();
 QAction* MenuAction(int command);

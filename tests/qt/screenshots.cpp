@@ -26,6 +26,8 @@
 #include "qt/gl_window.h"
 #include "qt/main_loop.h"
 #include "qt/menu_commands.h"
+#include "qt/resident_memory.h"
+#include "support/scratch_folder.h"
 #include "game/lifting.h"
 #include "game/table.h"
 #include "scores/high_score.h"
@@ -72,18 +74,6 @@ void GrabModal(const char* name, std::function<void(QDialog*)> close)
     });
 }
 
-long ResidentKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::stol(line.substr(6));
-        }
-    }
-    return -1;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -94,14 +84,13 @@ int main(int argc, char** argv)
     }
     g_outDir = fs::absolute(argv[1]).string();
     fs::create_directories(g_outDir);
-    char pattern[] = "/tmp/tarvik-screens-XXXXXX";
-    if (mkdtemp(pattern) == nullptr) {
+    const ScratchFolder folder("tarvik-screens");
+    if (folder.Path().empty()) {
         return 1;
     }
     for (const char* name : GAME_FILES) {
-        fs::create_symlink(fs::path(TARVIK_GAME_DIR) / name, fs::path(pattern) / name);
+        fs::create_symlink(fs::path(TARVIK_GAME_DIR) / name, folder.Path() / name);
     }
-    fs::current_path(pattern);
 
     const auto started = std::chrono::steady_clock::now();
     Application application;
@@ -160,7 +149,5 @@ int main(int argc, char** argv)
     while (RunLoopOnce() != 0) {
     }
     FinishApplication(application);
-    fs::current_path("/");
-    fs::remove_all(pattern);
     return 0;
 }

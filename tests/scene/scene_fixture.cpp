@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -16,8 +15,10 @@
 #include "gfx/textures.h"
 #include "platform/headless/headless.h"
 #include "scene/scene_state.h"
+#include "scene/view.h"
 #include "support/reset.h"
 #include "support/reset_scene.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -57,26 +58,17 @@ class SceneFolder {
 public:
     SceneFolder()
     {
-        namespace fs = std::filesystem;
-        std::random_device random;
-        m_path = fs::temp_directory_path() / ("tarvik_scene_" + std::to_string(random()));
-        fs::create_directories(m_path / "pictures");
-        fs::create_directories(m_path / "Backgrounds");
-        fs::current_path(m_path);
+        std::filesystem::create_directories("pictures");
+        std::filesystem::create_directories("Backgrounds");
         for (int id = 4000; id <= 4072; ++id) {
             WriteFilledPicture("pictures/" + std::to_string(id) + ".pam", 16, 16, {200, 200, 200});
         }
         WriteFilledPicture("Backgrounds/a.jpg", 32, 32, CLOTH);
         WriteFilledPicture("Backgrounds/b.jpg", 32, 32, {90, 60, 60});
     }
-    ~SceneFolder()
-    {
-        std::error_code error;
-        std::filesystem::remove_all(m_path, error);
-    }
 
 private:
-    std::filesystem::path m_path;
+    ScratchFolder m_folder{"tarvik-scene"};  // made and entered first
 };
 
 uint32_t UploadTexture(const uint8_t* rgba)
@@ -180,8 +172,8 @@ void SceneTest::PointAtWindow(int wx, int wy)
     g_pointerY = g_windowHeight - wy;
     const float halfWidth = static_cast<float>(g_windowWidth) / 2.0f;
     const float halfHeight = static_cast<float>(g_windowHeight) / 2.0f;
-    g_pointerWorldX = (static_cast<float>(g_pointerX) - halfWidth) / halfWidth * 14.0f;
-    g_pointerWorldY = -(static_cast<float>(g_pointerY) - halfHeight) / halfHeight * 10.0f;
+    g_pointerWorldX = (static_cast<float>(g_pointerX) - halfWidth) / halfWidth * static_cast<float>(TABLE_HALF_WIDTH);
+    g_pointerWorldY = -(static_cast<float>(g_pointerY) - halfHeight) / halfHeight * static_cast<float>(TABLE_HALF_HEIGHT);
 }
 
 void SceneTest::PointAt(float x, float y, float z)

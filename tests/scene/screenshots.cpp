@@ -20,6 +20,7 @@
 #include "scene/pick.h"
 #include "scene/scene_state.h"
 #include "scene/update.h"
+#include "scene/view.h"
 #include "store/stats_store.h"
 #include "support/gui_application.h"
 
@@ -35,8 +36,8 @@ void PointAt(int px, int py)
 {
     g_pointerX = px;
     g_pointerY = py;
-    g_pointerWorldX = (px - WIDTH / 2.0f) / (WIDTH / 2.0f) * 14.0f;
-    g_pointerWorldY = -(py - HEIGHT / 2.0f) / (HEIGHT / 2.0f) * 10.0f;
+    g_pointerWorldX = (px - WIDTH / 2.0f) / (WIDTH / 2.0f) * static_cast<float>(TABLE_HALF_WIDTH);
+    g_pointerWorldY = -(py - HEIGHT / 2.0f) / (HEIGHT / 2.0f) * static_cast<float>(TABLE_HALF_HEIGHT);
 }
 
 void Save(const char* name)

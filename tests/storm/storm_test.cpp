@@ -27,6 +27,7 @@
 #include "game/placing.h"
 #include "game/table.h"
 #include "qt/platform/qt_platform.h"
+#include "qt/resident_memory.h"
 #include "scene/scene_state.h"
 #include "storm/storm_driver.h"
 #include "storm/storm_inputs.h"
@@ -83,15 +84,6 @@ void OnWatchdog(int)
     const ssize_t written = write(STDERR_FILENO, g_hangText, std::strlen(g_hangText));
     (void)written;
     _exit(3);
-}
-
-// Resident memory of this process in MB (0 when unknown), for the summary.
-long ResidentMegabytes()
-{
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return resident * (sysconf(_SC_PAGESIZE) / 1024) / 1024;
 }
 
 bool IsGame(int32_t mode) { return mode >= GAME_KLONDIKE && mode <= GAME_BAKERS_DOZEN; }
@@ -177,7 +169,7 @@ private:
 void PrintSummary(const Options& options, long made, double seconds, int wins, long startMegabytes)
 {
     std::printf("storm: %ld inputs in %.1f s with seed %u; resident memory %ld MB at the start, %ld MB at the end\n",
-                made, seconds, options.seed, startMegabytes, ResidentMegabytes());
+                made, seconds, options.seed, startMegabytes, ResidentKilobytes() / 1024);
     for (int kind = 0; storm::InputName(kind) != nullptr; ++kind) {
         std::printf("  %-14s %d\n", storm::InputName(kind), storm::g_tally.inputs[kind]);
     }
@@ -210,7 +202,7 @@ TEST_F(Storm, RandomInputKeepsTheTableWholeAndTheLoopTurning)
     std::deque<std::string> history;
     Checker checker(options.restCheck);
     const auto started = std::chrono::steady_clock::now();
-    const long startMegabytes = ResidentMegabytes();
+    const long startMegabytes = ResidentKilobytes() / 1024;
     long made = 0;
     for (; made < options.inputs; ++made) {
         if (steps.empty()) {

@@ -5,13 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <memory>
+
+#include "support/scratch_folder.h"
 
 class GameTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    std::string workDir_;   // the test's own working directory
-    std::string savedDir_;  // where the test program started
+    std::unique_ptr<ScratchFolder> folder_;  // the test's own working directory
 };

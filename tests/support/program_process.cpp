@@ -35,66 +35,6 @@ std::string ReadFile(const fs::path& path)
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-// Windows of other programs on the same display may vanish between listing
-// and asking for their names; Xlib's own handler would end the test for it.
-int IgnoreXError(Display*, XErrorEvent*)
-{
-    return 0;
-}
-
-// Whether the window has this title and belongs to process `pid` (other
-// tests may show the same window on the same display).
-bool IsProgramWindow(Display* display, Window window, pid_t pid, const char* title)
-{
-    XWindowAttributes attributes{};
-    if (!XGetWindowAttributes(display, window, &attributes) || attributes.map_state != IsViewable) {
-        return false;
-    }
-    bool titled = title == nullptr;
-    char* name = nullptr;
-    if (!titled && XFetchName(display, window, &name) && name != nullptr) {
-        titled = std::strcmp(name, title) == 0;
-        XFree(name);
-    }
-    if (!titled) {
-        return false;
-    }
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    bool owned = false;
-    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), 0, 1, False, XA_CARDINAL,
-                           &type, &format, &count, &after, &data) == Success &&
-        data != nullptr) {
-        owned = count == 1 && format == 32 && static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data)) == pid;
-        XFree(data);
-    }
-    return titled && owned;
-}
-
-Window FindBelow(Display* display, Window window, pid_t pid, const char* title, Window except)
-{
-    if (window == except) {
-        return 0;
-    }
-    if (IsProgramWindow(display, window, pid, title)) {
-        return window;
-    }
-    Window root = 0, parent = 0, found = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (XQueryTree(display, window, &root, &parent, &children, &count)) {
-        for (unsigned int i = 0; i < count && found == 0; ++i) {
-            found = FindBelow(display, children[i], pid, title, except);
-        }
-        if (children != nullptr) {
-            XFree(children);
-        }
-    }
-    return found;
-}
-
 void SendButton(Display* display, Window window, int type, int x, int y)
 {
     XEvent event{};
@@ -115,19 +55,11 @@ void SendButton(Display* display, Window window, int type, int x, int y)
 
 }  // namespace
 
-ProgramFolder::ProgramFolder()
+ProgramFolder::ProgramFolder() : m_folder("tarvik-run", false), m_dir(m_folder.Path())
 {
-    char pattern[] = "/tmp/tarvik-run-XXXXXX";
-    if (mkdtemp(pattern) != nullptr) {
-        m_dir = pattern;
+    if (!m_dir.empty()) {
         fs::copy_file(TARVIK_PROGRAM, m_dir / "tarvik-solitaire");
     }
-}
-
-ProgramFolder::~ProgramFolder()
-{
-    std::error_code error;
-    fs::remove_all(m_dir, error);
 }
 
 void ProgramFolder::AddGameFiles(const std::set<std::string>& except)
@@ -286,24 +218,6 @@ void WaitForEnd(pid_t pid, int seconds, RunOutcome* outcome)
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
     outcome->exitCode = -1000;
-}
-
-_XDisplay* OpenTestDisplay(const std::string& name)
-{
-    XSetErrorHandler(IgnoreXError);
-    // The virtual display of the test machines now and then refuses a connection.
-    for (int i = 0; i < 20; ++i) {
-        if (Display* display = XOpenDisplay(name.empty() ? nullptr : name.c_str())) {
-            return display;
-        }
-        Sleep(50);
-    }
-    return nullptr;
-}
-
-unsigned long FindProgramWindow(_XDisplay* display, pid_t pid, const char* title, unsigned long except)
-{
-    return FindBelow(display, DefaultRootWindow(display), pid, title, except);
 }
 
 void PressKey(_XDisplay* display, unsigned long window, const char* key)

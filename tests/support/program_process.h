@@ -9,6 +9,9 @@
 #include <set>
 #include <string>
 
+#include "support/program_window.h"
+#include "support/scratch_folder.h"
+
 struct _XDisplay;
 
 struct RunOutcome {
@@ -29,7 +32,6 @@ struct StartOptions {
 class ProgramFolder {
 public:
     ProgramFolder();
-    ~ProgramFolder();
     const std::filesystem::path& Path() const { return m_dir; }
 
     // Links the game's files into the folder, all but those named in `except`.
@@ -55,6 +57,7 @@ public:
 private:
     RunOutcome RunOnce(bool close, long fileSizeLimit);
 
+    ScratchFolder m_folder;
     std::filesystem::path m_dir;
 };
 
@@ -63,13 +66,6 @@ bool ProcessEnded(pid_t pid, RunOutcome* outcome);
 // Waits up to `seconds` for the end; after that the process is killed (-1000).
 void WaitForEnd(pid_t pid, int seconds, RunOutcome* outcome);
 
-// Opens the display (the tests' own for an empty name), a few tries, with an
-// error handler that ignores errors about windows that went away meanwhile.
-_XDisplay* OpenTestDisplay(const std::string& name = {});
-// A mapped window of process `pid` with this title (any title for null),
-// other than `except` and the windows inside it; 0 if there is none.
-unsigned long FindProgramWindow(_XDisplay* display, pid_t pid, const char* title = "Tarvik Solitaire",
-                                unsigned long except = 0);
 // A key pressed and released (an X key name: "F10", "s") in `window`, sent to
 // the program that made the window.
 void PressKey(_XDisplay* display, unsigned long window, const char* key);

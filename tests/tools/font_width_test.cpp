@@ -5,6 +5,7 @@
 #include "gfx/font_geometry.h"
 #include "scene/scene_state.h"
 #include "scene/update.h"
+#include "scene/view.h"
 #include "scores/high_score.h"
 #include "support/reset.h"
 #include "support/reset_scene.h"
@@ -19,9 +20,7 @@
 
 namespace {
 
-// The window's projection: a vertical field of view of 45 degrees; the
-// narrowest window the table is laid out for is 4:3.
-constexpr double FIELD_OF_VIEW_DEGREES = 45.0;
+// The narrowest window the table is laid out for is 4:3.
 constexpr double NARROW_ASPECT = 4.0 / 3.0;
 // The text's glyphs are drawn one table unit to the em, with no scaling.
 constexpr double UNITS_PER_EM = 1.0;
@@ -55,7 +54,7 @@ TextPos RestingPlaceOfTheWinText()
 // Ems from the text's start to the right edge of a 4:3 view at its depth.
 double RoomToTheRightEdge(const TextPos& at)
 {
-    const double halfHeight = -at.z * std::tan(FIELD_OF_VIEW_DEGREES / 2.0 * M_PI / 180.0);
+    const double halfHeight = -at.z * std::tan(FIELD_OF_VIEW / 2.0 * M_PI / 180.0);
     return (halfHeight * NARROW_ASPECT - at.x) / UNITS_PER_EM;
 }
 
@@ -66,7 +65,7 @@ TEST(WinText, FitsA43ViewWhereItComesToRest)
     ASSERT_LT(rest.z, 0.0f) << "the text stays in front of the eye";
     const double room = RoomToTheRightEdge(rest);
     // On the left the text starts inside the view too.
-    EXPECT_GT(rest.x, -(-rest.z * std::tan(FIELD_OF_VIEW_DEGREES / 2.0 * M_PI / 180.0)) * NARROW_ASPECT);
+    EXPECT_GT(rest.x, -(-rest.z * std::tan(FIELD_OF_VIEW / 2.0 * M_PI / 180.0)) * NARROW_ASPECT);
 
     const double congratulations = WidthInEms("Congratulations!");
     EXPECT_LT(congratulations, room) << "\"Congratulations!\" is " << congratulations << " em, the view leaves "

@@ -3,15 +3,13 @@
 // on Linux. The face is the narrow bold one the program ships and loads for
 // itself alone; "Arial" bold when it cannot be loaded.
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "platform/common/windows_1252.h"
-#include "platform/common/glyph_contours.h"
+#include "platform/common/native_outline.h"
 #include "platform/platform.h"
 #include "win32/platform/win32_platform.h"
 #include "win32/trace.h"
@@ -22,7 +20,6 @@ namespace {
 // units: no hinting and no rounding play a part, and the result is scaled
 // to ems.
 constexpr int OUTLINE_UNITS = 2048;
-constexpr int MAX_CURVE_SEGMENTS = 64;
 constexpr const char* FONT_FILE = "LiberationSansNarrow-Bold.ttf";
 constexpr const char* NARROW_FACE = "Liberation Sans Narrow";
 constexpr const char* FALLBACK_FACE = "Arial";
@@ -83,109 +80,12 @@ const Face* TheFace()
     return &face;
 }
 
-struct Point {
-    double x, y;
-};
-
-Point FromFixed(const POINTFX& p)
-{
-    return {(p.x.value + p.x.fract / 65536.0) / OUTLINE_UNITS, (p.y.value + p.y.fract / 65536.0) / OUTLINE_UNITS};
-}
-
-void AddPoint(std::vector<float>* contour, Point p)
-{
-    contour->push_back(static_cast<float>(p.x));
-    contour->push_back(static_cast<float>(p.y));
-}
-
-// Uniform segments whose chord error is at most `deviation`: a curve whose
-// second differences are at most d strays at most d * k / n^2 from n chords
-// (k = 1/4 for a quadratic, 3/4 for a cubic).
-int SegmentsFor(double bend, double k, float deviation)
-{
-    const int n = static_cast<int>(std::ceil(std::sqrt(k * bend / std::max(deviation, 1e-5f))));
-    return std::clamp(n, 1, MAX_CURVE_SEGMENTS);
-}
-
-void AddQuadratic(std::vector<float>* contour, Point p0, Point p1, Point p2, float deviation)
-{
-    const int n = SegmentsFor(std::hypot(p0.x - 2 * p1.x + p2.x, p0.y - 2 * p1.y + p2.y), 0.25, deviation);
-    for (int i = 1; i <= n; ++i) {
-        const double t = static_cast<double>(i) / n;
-        const double u = 1.0 - t;
-        AddPoint(contour, {u * u * p0.x + 2 * u * t * p1.x + t * t * p2.x, u * u * p0.y + 2 * u * t * p1.y + t * t * p2.y});
-    }
-}
-
-void AddCubic(std::vector<float>* contour, Point p0, Point p1, Point p2, Point p3, float deviation)
-{
-    const double bend = std::max(std::hypot(p0.x - 2 * p1.x + p2.x, p0.y - 2 * p1.y + p2.y),
-                                 std::hypot(p1.x - 2 * p2.x + p3.x, p1.y - 2 * p2.y + p3.y));
-    const int n = SegmentsFor(bend, 0.75, deviation);
-    for (int i = 1; i <= n; ++i) {
-        const double t = static_cast<double>(i) / n;
-        const double u = 1.0 - t;
-        AddPoint(contour, {u * u * u * p0.x + 3 * u * u * t * p1.x + 3 * u * t * t * p2.x + t * t * t * p3.x,
-                           u * u * u * p0.y + 3 * u * u * t * p1.y + 3 * u * t * t * p2.y + t * t * t * p3.y});
-    }
-}
-
-// The native outline: polygons, each a start point and then lines, quadratic
-// splines (consecutive off-curve points with on-curve points implied halfway)
-// and cubic splines. GDI's y already grows upward.
-void Flatten(const uint8_t* bytes, DWORD size, float deviation, std::vector<std::vector<float>>* contours)
-{
-    DWORD at = 0;
-    while (at + sizeof(TTPOLYGONHEADER) <= size) {
-        TTPOLYGONHEADER header;
-        std::memcpy(&header, bytes + at, sizeof header);
-        if (header.dwType != TT_POLYGON_TYPE || header.cb < sizeof header || header.cb > size - at) {
-            return;
-        }
-        std::vector<float> contour;
-        Point last = FromFixed(header.pfxStart);
-        AddPoint(&contour, last);
-        DWORD curveAt = at + sizeof header;
-        const DWORD end = at + header.cb;
-        while (curveAt + 4 <= end) {
-            const WORD type = static_cast<WORD>(bytes[curveAt] | bytes[curveAt + 1] << 8);
-            const WORD count = static_cast<WORD>(bytes[curveAt + 2] | bytes[curveAt + 3] << 8);
-            const DWORD pointsAt = curveAt + 4;
-            if (count == 0 || pointsAt + count * sizeof(POINTFX) > end) {
-                break;
-            }
-            std::vector<Point> points(count);
-            for (WORD i = 0; i < count; ++i) {
-                POINTFX p;
-                std::memcpy(&p, bytes + pointsAt + i * sizeof(POINTFX), sizeof p);
-                points[i] = FromFixed(p);
-            }
-            if (type == TT_PRIM_LINE) {
-                for (const Point& p : points) {
-                    AddPoint(&contour, p);
-                }
-                last = points.back();
-            } else if (type == TT_PRIM_QSPLINE) {
-                for (WORD i = 0; i + 1 < count; ++i) {
-                    const Point control = points[i];
-                    const Point next = i + 2 < count ? Point{(points[i].x + points[i + 1].x) / 2,
-                                                             (points[i].y + points[i + 1].y) / 2}
-                                                     : points[i + 1];
-                    AddQuadratic(&contour, last, control, next, deviation);
-                    last = next;
-                }
-            } else if (type == TT_PRIM_CSPLINE) {
-                for (WORD i = 0; i + 2 < count; i += 3) {
-                    AddCubic(&contour, last, points[i], points[i + 1], points[i + 2], deviation);
-                    last = points[i + 2];
-                }
-            }
-            curveAt = pointsAt + count * sizeof(POINTFX);
-        }
-        CloseGlyphContour(contours, &contour);
-        at = end;
-    }
-}
+// The native outline's records are read by their byte layout
+// (platform/common/native_outline.h), which is the system's own.
+static_assert(sizeof(TTPOLYGONHEADER) == NATIVE_POLYGON_HEADER_BYTES && sizeof(POINTFX) == NATIVE_POINT_BYTES &&
+              sizeof(TTPOLYCURVE) == NATIVE_CURVE_HEADER_BYTES + NATIVE_POINT_BYTES);
+static_assert(TT_POLYGON_TYPE == NATIVE_POLYGON_TYPE && TT_PRIM_LINE == NATIVE_LINE &&
+              TT_PRIM_QSPLINE == NATIVE_QUADRATIC && TT_PRIM_CSPLINE == NATIVE_CUBIC);
 
 }  // namespace
 
@@ -234,6 +134,6 @@ int SysGetGlyphOutline(int code, float deviation, SysGlyphOutline* out)
     if (GetGlyphOutlineW(face->dc, glyph, format, &metrics, size, bytes.data(), &identity) == GDI_ERROR) {
         return 1;
     }
-    Flatten(bytes.data(), size, deviation, &out->contours);
+    FlattenNativeOutline(bytes.data(), size, OUTLINE_UNITS, deviation, &out->contours);
     return 1;
 }

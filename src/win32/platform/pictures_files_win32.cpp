@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/common/jpeg_size.h"
 #include "platform/platform.h"
 #include "win32/platform/win32_platform.h"
 #include "win32/trace.h"
@@ -39,44 +40,6 @@ void Forget()
         g_loaded.picture->Release();
     }
     g_loaded = LoadedPicture();
-}
-
-uint32_t Big16(const uint8_t* p) { return uint32_t(p[0]) << 8 | p[1]; }
-
-// The size a JPEG's frame header gives, before anything decodes it: the
-// segments are walked to the first start-of-frame marker. False when there
-// is none: the file is no JPEG, and the backgrounds are JPEGs only.
-bool JpegSize(const std::vector<uint8_t>& bytes, int32_t* width, int32_t* height)
-{
-    size_t at = 2;
-    if (bytes.size() < 4 || bytes[0] != 0xFF || bytes[1] != 0xD8) {
-        return false;
-    }
-    while (at + 4 <= bytes.size()) {
-        if (bytes[at] != 0xFF) {
-            return false;
-        }
-        const uint8_t marker = bytes[at + 1];
-        if (marker == 0xFF) {
-            ++at;  // fill byte
-            continue;
-        }
-        const uint32_t length = Big16(&bytes[at + 2]);
-        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
-        if (frame) {
-            if (length < 7 || at + 9 > bytes.size()) {
-                return false;
-            }
-            *height = static_cast<int32_t>(Big16(&bytes[at + 5]));
-            *width = static_cast<int32_t>(Big16(&bytes[at + 7]));
-            return *width > 0 && *height > 0;
-        }
-        if (length < 2) {
-            return false;
-        }
-        at += 2 + length;
-    }
-    return false;
 }
 
 bool ReadPictureFile(const std::string& path, std::vector<uint8_t>* bytes)
@@ -119,7 +82,7 @@ bool Load(const char* path)
     int32_t width = 0;
     int32_t height = 0;
     const std::string file = Win32ShippedPath(path);
-    if (!ReadPictureFile(file, &bytes) || !JpegSize(bytes, &width, &height) ||
+    if (!ReadPictureFile(file, &bytes) || !JpegFrameSize(bytes.data(), bytes.size(), &width, &height) ||
         width > LARGEST_SIDE || height > LARGEST_SIDE ||
         static_cast<uint64_t>(width) * static_cast<uint64_t>(height) > LARGEST_DECODED_TEXELS) {
         return false;
