@@ -7,7 +7,7 @@
 # page makes when its clock is held at a known second.
 #   scripts/web_win_review.sh [--games=1,2,3,4,5] [--seeds=N] [--seconds=S]
 # Needs the Linux build in build/ (./scripts/setup.sh) and makes the page with
-# scripts/web.sh; playwright-core comes pinned by the lock file beside the review.
+# scripts/web.sh; playwright-core comes pinned by the project's lock file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,8 +16,9 @@ review=tests/web/win_review
 cmake -S . -B build > /dev/null
 cmake --build build -j2 --target win_line > build/win_line.log 2>&1 || { tail -30 build/win_line.log; exit 1; }
 ./scripts/web.sh > build-web.log 2>&1 || { tail -30 build-web.log; exit 1; }
-if [ ! "$review/node_modules/.package-lock.json" -nt "$review/package-lock.json" ]; then
-    (cd "$review" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+# playwright-core as the lock file pins it; it downloads no browser.
+if [ ! node_modules/.package-lock.json -nt package-lock.json ]; then
+    PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error
 fi
 rm -rf build-web/win-review
 # The two pixel ratios side by side: most of a move is waiting for the cards to rest.

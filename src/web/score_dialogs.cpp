@@ -16,9 +16,6 @@ EM_JS(void, PageSetField, (int dialog, int control, const char* text), {
 
 namespace {
 
-// The dialog manager's own IDCANCEL: Escape, and the About box's close box.
-constexpr int32_t CONTROL_CANCEL = 2;
-
 void FillStatistics()
 {
     for (const StatisticsField& field : STATISTICS_FIELDS) {

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "platform/common/windows_1252.h"
+#include "store/stats_store.h"
 #include "ui/dialog_tables.h"
 #include "ui/menu_table.h"
 
@@ -52,6 +53,34 @@ QJsonArray Dialogs()
     return dialogs;
 }
 
+// The names the page reads the tables by: the kinds and flags of a control,
+// the numbers it answers itself, the size of the statistics file.
+QJsonObject Names()
+{
+    return QJsonObject{
+        {"BUTTON", DIALOG_BUTTON},
+        {"TEXT", DIALOG_TEXT},
+        {"GROUP_BOX", DIALOG_GROUP_BOX},
+        {"EDIT", DIALOG_EDIT},
+        {"ICON", DIALOG_ICON},
+        {"DEFAULT", DIALOG_DEFAULT},
+        {"RIGHT", DIALOG_RIGHT},
+        {"CENTRED", DIALOG_CENTRED},
+        {"BORDER", DIALOG_BORDER},
+        {"MIDDLE", DIALOG_MIDDLE},
+        {"NO_WRAP", DIALOG_NO_WRAP},
+        {"CLIP_SIBLINGS", DIALOG_CLIP_SIBLINGS},
+        {"SCROLL", DIALOG_SCROLL},
+        {"CONTROL_STATIC", CONTROL_STATIC},
+        {"CONTROL_OK", CONTROL_OK},
+        {"CONTROL_CANCEL", CONTROL_CANCEL},
+        {"DIALOG_NAME_ENTRY", DIALOG_NAME_ENTRY},
+        {"CONTROL_NAME_FIELD", CONTROL_NAME_FIELD},
+        {"CONTROL_PRODUCT_LINK", CONTROL_PRODUCT_LINK},
+        {"STATS_FILE_SIZE", STATS_FILE_SIZE},
+    };
+}
+
 }  // namespace
 
 QByteArray UiJson()
@@ -60,6 +89,7 @@ QByteArray UiJson()
                            {"dialogs", Dialogs()},
                            {"link", QJsonObject{{"page", PRODUCT_PAGE},
                                                 {"red", LINK_RED}, {"green", LINK_GREEN}, {"blue", LINK_BLUE}}},
-                           {"instructions", INSTRUCTIONS_PAGE}};
+                           {"instructions", INSTRUCTIONS_PAGE},
+                           {"names", Names()}};
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }

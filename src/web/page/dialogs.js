@@ -6,13 +6,11 @@
 'use strict';
 
 tarvikPage.dialogs = (() => {
-  const BUTTON = 0, TEXT = 1, GROUP_BOX = 2, EDIT = 3, ICON = 4;
-  const DEFAULT = 1, RIGHT = 2, CENTRED = 4, BORDER = 8, MIDDLE = 16, NO_WRAP = 32;
-  const CONTROL_OK = 1;
-  const CONTROL_CANCEL = 2;  // the dialog manager's own: Escape, and the close box of a dialog with a caption
-  const DIALOG_NAME_ENTRY = 135;
-  const CONTROL_NAME_FIELD = 1045;
-  const CONTROL_PRODUCT_LINK = 1060;
+  // The kinds, flags and numbers of the tables, as ui.json names them.
+  let BUTTON, TEXT, GROUP_BOX, EDIT, ICON;
+  let DEFAULT, RIGHT, CENTRED, BORDER, MIDDLE, NO_WRAP;
+  // CONTROL_CANCEL: Escape, and the close box of a dialog with a caption.
+  let CONTROL_OK, CONTROL_CANCEL, DIALOG_NAME_ENTRY, CONTROL_NAME_FIELD, CONTROL_PRODUCT_LINK;
   const ICON_SIDE = 32;  // a dialog's icon is shown at the system's icon size, whatever its box
   // Pixels per dialog unit: a quarter of the dialog font's average character
   // width across, an eighth of its height down, as Windows measures its
@@ -206,7 +204,9 @@ tarvikPage.dialogs = (() => {
     onButton(dialog, control);
   }
 
-  function build(dialogTables, link, buttonPressed) {
+  function build(dialogTables, link, names, buttonPressed) {
+    ({BUTTON, TEXT, GROUP_BOX, EDIT, ICON, DEFAULT, RIGHT, CENTRED, BORDER, MIDDLE, NO_WRAP} = names);
+    ({CONTROL_OK, CONTROL_CANCEL, DIALOG_NAME_ENTRY, CONTROL_NAME_FIELD, CONTROL_PRODUCT_LINK} = names);
     onButton = buttonPressed;
     for (const table of dialogTables) buildOne(table, link);
   }

@@ -10,7 +10,7 @@
   const canvas = document.getElementById('canvas');
   const GAME_FOLDER = '/game';
   const BACKGROUND_FOLDER = 'Backgrounds';
-  const STATS_FILE_SIZE = 961;
+  let STATS_FILE_SIZE = 0;  // from ui.json, as the store states it
   let statsRecords = 0;   // where the program keeps its records (WebStatsRecords)
   let running = false;
   let firstPressDone = false;
@@ -211,10 +211,11 @@
     const [ui, files, pack, glyphs] = await Promise.all(
         [fetchJson('ui.json'), fetchJson('files.json'), fetchBytes('store.pack'), fetchBytes('glyphs.bin')]);
     page.files.setList(files);
+    STATS_FILE_SIZE = ui.names.STATS_FILE_SIZE;
     page.menuBar.build(ui.menu, (command) => {
       if (calls()) Module._WebMenuCommand(command);
     });
-    page.dialogs.build(ui.dialogs, ui.link, (dialog, control) => Module._WebDialogCommand(dialog, control));
+    page.dialogs.build(ui.dialogs, ui.link, ui.names, (dialog, control) => Module._WebDialogCommand(dialog, control));
     const cloths = page.files.list(BACKGROUND_FOLDER, '.jpg');
     await Promise.all([
       program, page.pictures.decodeStore(pack), cloths.length ? page.pictures.decodeCloth(cloths[0]) : null,
