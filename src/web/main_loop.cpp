@@ -8,6 +8,7 @@
 #include "app/frame.h"
 #include "app/gl_window.h"
 #include "web/gl_window.h"
+#include "web/player_folder.h"
 
 namespace {
 
@@ -44,6 +45,7 @@ void TimerExpired(void*)
 // change of the cloth the core names. Hidden or in a dialog: until an event.
 void Rest()
 {
+    KeepStatsIfChanged();
     const int32_t wait = FrameWait(CanBeSeen() != 0);
     if (s_running) {
         emscripten_pause_main_loop();

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "app/gl_window.h"
 #include "platform/platform.h"
@@ -28,6 +29,21 @@ void KeepStats()
     }
     SaveStats();
     PersistPlayerFolder();
+}
+
+void KeepStatsIfChanged()
+{
+    static StatsRecord kept[STATS_RECORD_COUNT];
+    static bool taken = false;
+    if (taken && std::memcmp(kept, g_stats.records, sizeof kept) == 0) {
+        return;
+    }
+    const bool first = !taken;
+    std::memcpy(kept, g_stats.records, sizeof kept);
+    taken = true;
+    if (!first) {
+        KeepStats();
+    }
 }
 
 extern "C" {

@@ -16,6 +16,12 @@ int EnterPlayerFolder();
 // Counts nothing: a page hidden ten times and then closed has counted what
 // the desktop's close box counts.
 void KeepStats();
+// KeepStats when the records changed since this was last called (a game
+// dealt, lost or won, a table cleared): a browser may end a tab without
+// warning, or lose the write it was given on the way out, so what a game
+// counted is kept as soon as the table rests, not only when the page goes.
+// The first call only takes the records as loaded.
+void KeepStatsIfChanged();
 // Hands the folder to the browser's storage after the program saved.
 void PersistPlayerFolder();
 

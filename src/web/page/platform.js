@@ -86,10 +86,16 @@
         waves.set(path, null);  // no such file, or no wave: it plays nothing
       }
     }
+    // The context runs only while a sound plays: a running context keeps the
+    // browser's audio threads busy, silent or not, and a game at rest must
+    // use no processor.
+    let playing = 0;
     function start() {
       if (context || !window.AudioContext) return;
       context = new AudioContext();
-      load('tick.wav');
+      load('tick.wav').then(() => {
+        if (playing === 0) context.suspend();
+      });
     }
     function play(path) {
       if (!context) return;
@@ -102,6 +108,12 @@
       const source = context.createBufferSource();
       source.buffer = wave;
       source.connect(context.destination);
+      source.onended = () => {
+        playing -= 1;
+        if (playing === 0) context.suspend();
+      };
+      playing += 1;
+      context.resume();
       source.start();
     }
     return {start, play};
