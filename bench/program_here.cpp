@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/gl_window.h"
-#include "qt/main_loop.h"
+#include "qt/application.h"
 
 namespace fs = std::filesystem;
 

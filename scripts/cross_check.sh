@@ -15,7 +15,7 @@ CXX=x86_64-w64-mingw32-g++-posix
 CC=x86_64-w64-mingw32-gcc-posix
 
 SHARED=(src/ui src/game src/store src/scores src/scene src/gfx src/platform/common src/platform/headless
-        src/platform/platform.h src/platform/files/files_win32.cpp)
+        src/platform/platform.h src/platform/files/files_win32.cpp src/platform/files/list_files.cpp)
 [ -d src/app ] && SHARED+=(src/app)
 if grep -rnE '^\s*#\s*include\s*[<"](Q[A-Za-z]*|qt[a-z]*/|X11/|unistd\.h|fcntl\.h|sys/|malloc\.h|dirent\.h|pthread\.h|dlfcn\.h|signal\.h)' \
         "${SHARED[@]}"; then

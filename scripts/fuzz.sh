@@ -61,7 +61,7 @@ sources() {
                     src/platform/common/*.cpp src/platform/files/files_posix.cpp ;;
         store) echo tests/fuzz/store_fuzz.cpp src/qt/platform/pictures_qt.cpp src/gfx/texture_pixels.cpp ;;
         background) echo tests/fuzz/background_fuzz.cpp src/qt/platform/pictures_qt.cpp src/gfx/texture_pixels.cpp ;;
-        cursor) echo tests/fuzz/cursor_fuzz.cpp src/qt/platform/qt_cursors.cpp ;;
+        cursor) echo tests/fuzz/cursor_fuzz.cpp src/qt/platform/cursors_qt.cpp ;;
         wave) echo tests/fuzz/wave_fuzz.cpp src/platform/common/wave_check.cpp ;;
         bitmap) echo tests/fuzz/store_bitmap_fuzz.cpp src/platform/common/store_bitmap.cpp ;;
         jpeg) echo tests/fuzz/jpeg_size_fuzz.cpp src/platform/common/jpeg_size.cpp ;;
@@ -75,7 +75,7 @@ covered() {
         stats) echo src/store/stats_store.cpp src/platform/files/files_posix.cpp src/scores/high_score.cpp ;;
         store) echo src/qt/platform/pictures_qt.cpp src/gfx/texture_pixels.cpp ;;
         background) echo src/qt/platform/pictures_qt.cpp ;;
-        cursor) echo src/qt/platform/qt_cursors.cpp ;;
+        cursor) echo src/qt/platform/cursors_qt.cpp ;;
         wave) echo src/platform/common/wave_check.cpp ;;
         bitmap) echo src/platform/common/store_bitmap.cpp ;;
         jpeg) echo src/platform/common/jpeg_size.cpp ;;

@@ -1,8 +1,9 @@
 #pragma once
-// What the program keeps of its one window apart from the window system's
-// handles (each shell holds those): the creation settings, whether frames
-// are made, the tick count of the last frame, and the rule that the
-// statistics loaded at the window's creation are saved exactly once.
+// The program's one window, the shared half (each shell's gl_window.h holds
+// the window system's half: the handles, the class, the context). Here: the
+// creation settings, whether frames are made, the tick count of the last
+// frame, the projection, and the rule that the statistics loaded at the
+// window's creation are saved exactly once.
 
 #include <cstdint>
 

@@ -1,7 +1,8 @@
 #pragma once
-// The window procedure's rules, whatever window system delivers the events:
-// the pointer mapped to pixels and table units, a press picks, a release
-// drops, and the size states keep the viewport and the frames going.
+// The window procedure, the shared half (each shell's window_proc.h turns its
+// window system's events into these calls): the pointer mapped to pixels and
+// table units, a press picks, a release drops, and the size states keep the
+// viewport and the frames going.
 
 #include <cstdint>
 

@@ -3,11 +3,16 @@
 // Rules, scoring, drawing and the window all reach the outside world through
 // these free functions only. Each program chooses one implementation at link
 // time (see src/platform/CMakeLists.txt):
-//   qt/platform/        the real one on Linux (Qt 6), used by the program
+//   qt/platform/        the Linux program's (Qt 6)
+//   win32/platform/     the Windows program's (the Win32 API)
+//   web/platform/       the web page's (the browser), to come
 //   platform/headless/  for tests: records what was asked, clocks are settable,
 //                       pictures from plain files, glyphs from a TrueType file
-// platform/common/ holds what every one shares (directory listing, cursors,
-// the wave check); platform/files/ reading and replacing files, POSIX or Win32.
+// Each implementation names its files after the sections below and itself:
+// sound_qt.cpp, sound_win32.cpp, glyphs_headless.cpp. platform/common/ holds
+// what every one shares (cursors, the wave check, the code page);
+// platform/files/ reading and replacing files, POSIX or Win32, and the folder
+// listing of every implementation but Win32's.
 // Nothing here throws; results are 1 for success and 0 for failure.
 
 #include <cstdint>

@@ -52,21 +52,25 @@ void ForgetWindow()
 
 }  // namespace
 
-int RegisterWindowClass(Application& application)
+int StartWindowSystem(Application& application)
 {
     if (!QtPlatformDisplayAvailable()) {
-        SysErrorBox("RegisterClassEx Failed!");
         return 0;
     }
     if (application.qt == nullptr) {
         application.qt = new QApplication(application.argc, application.argv);
     }
+    return 1;
+}
+
+int RegisterWindowClass(Application&)
+{
     QApplication::setApplicationName(QStringLiteral("Tarvik Solitaire"));
     QApplication::setWindowIcon(QIcon(QString::fromLatin1(ICON_RESOURCE)));
     return 1;
 }
 
-void UnregisterWindowClass(Application& application)
+void StopWindowSystem(Application& application)
 {
     delete application.qt;
     application.qt = nullptr;

@@ -1,8 +1,8 @@
 #pragma once
-// The program's one window on Qt: a main window with the menu bar and, under
-// it, the GL area with its own double-buffered context; its creation and its
-// end. What the program keeps of the window beyond these handles (settings,
-// frames, the statistics owed) is the shared core's GLWindow.
+// The program's one window, the Qt half (the shared half is app/gl_window.h:
+// settings, frames, the projection, the statistics owed): a main window with
+// the menu bar and, under it, the GL area with its own double-buffered
+// context; its creation and its end.
 
 #include <cstdint>
 
@@ -14,7 +14,7 @@ class QOpenGLContext;
 class QWindow;
 
 struct Application {
-    QApplication* qt = nullptr;         // made by RegisterWindowClass
+    QApplication* qt = nullptr;         // made by StartWindowSystem
     const char* className = "OpenGL";
     int argc = 0;
     char** argv = nullptr;
@@ -29,11 +29,13 @@ struct QtWindow {
 
 extern QtWindow g_qtWindow;
 
-// Makes sure a display can be reached and starts Qt with the program's icon.
-// 1 on success; 0 after showing "RegisterClassEx Failed!".
+// Makes sure a display can be reached and starts Qt. 1 on success, 0 when
+// no display can be reached.
+int StartWindowSystem(Application& application);
+// The program's name and icon for its windows (Qt has no window class). Returns 1.
 int RegisterWindowClass(Application& application);
-// Ends Qt again; the counterpart of RegisterWindowClass.
-void UnregisterWindowClass(Application& application);
+// Ends Qt again; the counterpart of StartWindowSystem.
+void StopWindowSystem(Application& application);
 // Makes and shows the window with a current context, then the core's steps
 // after creation (first 640 x 480 viewport, tick count, statistics loaded).
 // 0 leaves nothing.

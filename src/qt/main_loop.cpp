@@ -11,13 +11,9 @@
 
 #include "app/frame.h"
 #include "app/gl_window.h"
-#include "gfx/textures.h"
-#include "platform/common/cursors.h"
-#include "platform/platform.h"
 #include "qt/ending.h"
 #include "qt/gl_window.h"
 #include "qt/platform/qt_platform.h"
-#include "qt/single_instance.h"
 #include "qt/startup_report.h"
 #include "qt/window_proc.h"
 
@@ -89,60 +85,7 @@ void MakeQtFrame()
     }
 }
 
-// Making the pictures takes a good part of a second on a slow renderer: the
-// window shows its menu bar and the table's white at once instead of whatever
-// lay under it. Input waits in the queue; nothing but painting is handled.
-void ShowClearedWindow()
-{
-    QTimer wait;  // its expiry wakes the wait for events
-    wait.setSingleShot(true);
-    wait.start(EXPOSE_WAIT_MS);
-    while (g_qtWindow.area != nullptr && !g_qtWindow.area->isExposed() && !g_glWindow.quitPosted &&
-           wait.isActive()) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
-    }
-    NoteFirstExposure();
-    if (g_glWindow.quitPosted || !CanBeSeen() || !MakeCurrent()) {
-        return;
-    }
-    glClearColor(FIRST_CLEAR_COLOUR[0], FIRST_CLEAR_COLOUR[1], FIRST_CLEAR_COLOUR[2], FIRST_CLEAR_COLOUR[3]);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    SwapBuffers();
-    ReportStartupEvent("cleared window swapped");
-}
-
 }  // namespace
-
-StartResult StartApplication(Application& application)
-{
-    g_glWindow = GLWindow();
-    g_glWindow.settings = MAIN_WINDOW_SETTINGS;
-    if (!RegisterWindowClass(application)) {
-        SysErrorBox("Error Registering Window Class!");
-        return {false, -1};
-    }
-    // A second copy in the same folder only brings the first one forward.
-    if (!ClaimWorkingFolder()) {
-        return {false, 0};
-    }
-    WatchEndRequests();
-    // The pictures are decoded on the other processor while the window and
-    // its context are made; the textures are made from them below.
-    StartDecodingPicturesAhead();
-    // The cursors come before the window, as the window shows the arrow.
-    LoadPointerCursors();
-    if (!CreateWindowGL(g_glWindow)) {
-        StopDecodingPicturesAhead();
-        SysErrorBox("Error Creating OpenGL Window");
-        return {false, 0};
-    }
-    ShowClearedWindow();
-    if (!InitializeGraphics()) {
-        TerminateApplication(g_glWindow);
-        return {false, 0};
-    }
-    return {true, 0};
-}
 
 int RunLoopOnce(int32_t longestWaitMs)
 {
@@ -186,28 +129,24 @@ void RepresentQtFrame()
     RepresentLastFrame(QT_SURFACE);
 }
 
-void FinishApplication(Application& application)
+// Making the pictures takes a good part of a second on a slow renderer: the
+// window shows its menu bar and the table's white at once instead of whatever
+// lay under it. Input waits in the queue; nothing but painting is handled.
+void ShowClearedWindow()
 {
-    DestroyWindowGL(g_glWindow);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    UnregisterWindowClass(application);
-}
-
-int RunApplication(int argc, char** argv)
-{
-    StartStartupReport();
-    Application application;
-    application.argc = argc;
-    application.argv = argv;
-    SaveAtProcessEnd();
-    const StartResult start = StartApplication(application);
-    if (start.exitCode != 0) {
-        return start.exitCode;
+    QTimer wait;  // its expiry wakes the wait for events
+    wait.setSingleShot(true);
+    wait.start(EXPOSE_WAIT_MS);
+    while (g_qtWindow.area != nullptr && !g_qtWindow.area->isExposed() && !g_glWindow.quitPosted &&
+           wait.isActive()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
     }
-    if (start.runLoop) {
-        while (RunLoopOnce() != 0) {
-        }
+    NoteFirstExposure();
+    if (g_glWindow.quitPosted || !CanBeSeen() || !MakeCurrent()) {
+        return;
     }
-    FinishApplication(application);
-    return 0;
+    glClearColor(FIRST_CLEAR_COLOUR[0], FIRST_CLEAR_COLOUR[1], FIRST_CLEAR_COLOUR[2], FIRST_CLEAR_COLOUR[3]);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SwapBuffers();
+    ReportStartupEvent("cleared window swapped");
 }

@@ -1,20 +1,8 @@
 #pragma once
-// Start-up, the loop of events and frames, and the end.
+// The loop of events and frames on Qt.
 
 #include <cstdint>
 
-struct Application;
-
-// What StartApplication left: the loop is to run, or the program ends now
-// with the given exit code.
-struct StartResult {
-    bool runLoop = false;
-    int exitCode = 0;
-};
-
-// Starts Qt, loads the cursors, creates the window and its graphics. On a
-// failure the messages are shown and the loop is not to run.
-StartResult StartApplication(Application& application);
 // One turn of the loop: handles every waiting event, then makes one frame if
 // the picture can change and the window can be seen, else waits for the next
 // event, the core's timed change, or at most `longestWaitMs` when >= 0. 0
@@ -27,8 +15,6 @@ int RunLoopFor(int ms);
 // The core's re-presented frame on this window: for an expose of the GL area
 // while a modal dialog holds the loop.
 void RepresentQtFrame();
-// Destroys the window if it still exists and ends Qt.
-void FinishApplication(Application& application);
-// The whole program: start, loop, end. Returns the process exit code: 0
-// after a normal end or a failed window, -1 when Qt could not start.
-int RunApplication(int argc, char** argv);
+// Right after the window is made: waits briefly for it to be exposed and
+// shows a cleared picture until the first frame.
+void ShowClearedWindow();

@@ -1,7 +1,8 @@
 #pragma once
-// The window procedure on Qt: hands the window's events to the core's rules
-// (app/window_proc.h): pointer moves, a left press, a left release, size and
-// state changes; the close box ends the program in order.
+// The window procedure, the Qt half (the rules are the shared half,
+// app/window_proc.h): hands the window's events to them: pointer moves, a
+// left press, a left release, size and state changes; the close box ends the
+// program in order.
 
 #include <cstdint>
 

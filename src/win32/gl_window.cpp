@@ -52,11 +52,7 @@ int RegisterWindowClass(const Application& application)
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_INACTIVEBORDER + 1));
     windowClass.lpszMenuName = MAKEINTRESOURCEA(MENU_MAIN);
     windowClass.lpszClassName = application.className;
-    if (RegisterClassExA(&windowClass) == 0) {
-        SysErrorBox("RegisterClassEx Failed!");
-        return 0;
-    }
-    return 1;
+    return RegisterClassExA(&windowClass) != 0 ? 1 : 0;
 }
 
 void UnregisterWindowClass(const Application& application)

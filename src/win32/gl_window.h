@@ -1,8 +1,8 @@
 #pragma once
-// The program's one window on Win32: the window class "OpenGL", the window
-// with its pixel format and GL rendering context, and its end. What the
-// program keeps of the window beyond these handles (settings, frames, the
-// statistics owed) is the shared core's GLWindow.
+// The program's one window, the Win32 half (the shared half is
+// app/gl_window.h: settings, frames, the projection, the statistics owed):
+// the window class "OpenGL", the window with its pixel format and GL
+// rendering context, and its end.
 
 #include <windows.h>
 
@@ -23,7 +23,7 @@ struct Win32Window {
 extern Win32Window g_win32Window;
 
 // Registers the class "OpenGL" (style 0x2B, icon 138, the arrow from
-// "harrow.cur", menu 109). 1 on success; 0 after showing "RegisterClassEx Failed!".
+// "harrow.cur", menu 109). 1 on success, else 0.
 int RegisterWindowClass(const Application& application);
 void UnregisterWindowClass(const Application& application);
 // Makes and shows the window with a current context, then the core's steps

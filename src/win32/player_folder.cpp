@@ -3,12 +3,9 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include <cstdint>
-#include <cstdio>
 #include <string>
 
 #include "win32/platform/win32_platform.h"
-#include "win32/trace.h"
 
 namespace {
 
@@ -16,9 +13,6 @@ constexpr const char* PLAYER_FOLDER = "Tarvik Solitaire";
 // The installer's record in the system's list of installed programs; its
 // InstallLocation names the folder of the installed copy.
 constexpr const char* UNINSTALL_KEY = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarvik Solitaire";
-
-HANDLE g_claim = nullptr;
-HWND* g_claimedWindow = nullptr;
 
 std::string WithoutTrailingSlash(std::string path)
 {
@@ -88,29 +82,6 @@ std::string MakePlayerFolder(int where)
     return folder;
 }
 
-// FNV-1a over the folder's full path in capitals: one name per folder,
-// however its path is spelt.
-uint64_t FolderKey(const std::string& folder)
-{
-    uint64_t hash = 14695981039346656037ull;
-    for (const char c : folder) {
-        const unsigned char upper = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c == '/' ? '\\' : c);
-        hash = (hash ^ upper) * 1099511628211ull;
-    }
-    return hash;
-}
-
-void BringToFront(HWND window)
-{
-    if (window == nullptr || !IsWindow(window)) {
-        return;  // the other copy is still making its window, or ending
-    }
-    if (IsIconic(window)) {
-        ShowWindow(window, SW_RESTORE);
-    }
-    SetForegroundWindow(window);
-}
-
 }  // namespace
 
 int EnterWorkingFolder()
@@ -136,36 +107,4 @@ int EnterWorkingFolder()
     const std::string folder = std::string(temporary) + PLAYER_FOLDER;
     CreateDirectoryA(folder.c_str(), nullptr);
     return Enter(folder) ? 1 : 0;
-}
-
-int ClaimWorkingFolder()
-{
-    char folder[MAX_PATH];
-    const DWORD length = GetCurrentDirectoryA(MAX_PATH, folder);
-    if (length == 0 || length >= MAX_PATH) {
-        return 1;  // nothing to key the claim on: the copy runs unguarded
-    }
-    char name[64];
-    std::snprintf(name, sizeof name, "Local\\TarvikSolitaire-%016llx",
-                  static_cast<unsigned long long>(FolderKey(FullPath(folder))));
-    // A small named mapping is the claim and holds the first copy's window.
-    g_claim = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(HWND), name);
-    if (g_claim == nullptr) {
-        return 1;
-    }
-    const bool taken = GetLastError() == ERROR_ALREADY_EXISTS;
-    g_claimedWindow = static_cast<HWND*>(MapViewOfFile(g_claim, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, sizeof(HWND)));
-    if (!taken) {
-        return 1;
-    }
-    Trace("another copy runs in this folder: brought to the front");
-    BringToFront(g_claimedWindow != nullptr ? *g_claimedWindow : nullptr);
-    return 0;
-}
-
-void PublishMainWindow(HWND window)
-{
-    if (g_claimedWindow != nullptr) {
-        *g_claimedWindow = window;
-    }
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The working directory the program runs in, chosen before anything reads a
-// file, and the rule of one running copy per working directory.
+// file.
 //
 // A copy that has no installer's record runs in its own folder (the build
 // folder, an unpacked zip): everything lies beside it and stats.hsf is
@@ -14,11 +14,3 @@
 // Enters the working directory (and tells the platform where the shipped
 // files are). 1 on success; 0 when no folder could be entered.
 int EnterWorkingFolder();
-
-// Claims the working directory for this copy. 1 when no other copy runs in
-// it; 0 when one does: its window was brought to the front, and this copy is
-// to end at once, reading and writing nothing. A copy that was killed leaves
-// no claim behind (the system drops it with the process).
-int ClaimWorkingFolder();
-// Tells later copies which window to bring to the front.
-void PublishMainWindow(HWND window);

@@ -2,14 +2,12 @@
 
 #include "app/frame.h"
 #include "app/gl_window.h"
-#include "app/menu.h"
 #include "app/window_proc.h"
 #include "platform/platform.h"
-#include "win32/about_box.h"
 #include "win32/gl_window.h"
 #include "win32/main_loop.h"
+#include "win32/menu_commands.h"
 #include "win32/platform/win32_platform.h"
-#include "win32/score_dialogs.h"
 #include "win32/trace.h"
 
 namespace {
@@ -17,29 +15,6 @@ namespace {
 constexpr UINT DPI_CHANGED = 0x02E0;  // WM_DPICHANGED, from Windows 8.1 on
 constexpr WPARAM SCREEN_SAVE = 0xF140;
 constexpr WPARAM MONITOR_POWER = 0xF170;
-
-void CarryOut(ShellAction action)
-{
-    switch (action) {
-    case SHELL_HIGH_SCORES:
-        ShowHighScoresDialog();
-        break;
-    case SHELL_STATISTICS:
-        ShowStatisticsDialog();
-        break;
-    case SHELL_ABOUT:
-        ShowAboutBox();
-        break;
-    case SHELL_EXIT:
-        // The window goes first; the quit message then goes to the thread.
-        DestroyWindowGL(g_glWindow);
-        TerminateApplication(g_glWindow);
-        Trace("statistics saved: exit");
-        break;
-    case SHELL_NOTHING:
-        break;
-    }
-}
 
 // A modal dialog disables its owner while it is open, and no frames are made
 // then: what lay over the window (a menu, the dialog moved) is painted over
@@ -125,7 +100,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         PointerReleased();
         return DefWindowProcA(window, message, wParam, lParam);
     case WM_COMMAND:
-        CarryOut(HandleMenuCommand(LOWORD(wParam)));
+        WindowCommand(LOWORD(wParam));
         return AfterDefault(window, message, wParam, lParam);
     case WM_PAINT:
         if (!IsWindowEnabled(window)) {

@@ -1,7 +1,7 @@
 #pragma once
-// The main window's procedure: turns the window's messages into the core's
-// inputs (app/window_proc.h, app/menu.h) and carries out what a command
-// leaves to the shell: the dialogs and the window's end.
+// The window procedure, the Win32 half (the rules are the shared half,
+// app/window_proc.h): turns the main window's messages into the core's
+// inputs; menu commands go to menu_commands.h.
 
 #include <windows.h>
 

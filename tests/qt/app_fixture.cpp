@@ -24,6 +24,7 @@
 #include <QWindow>
 #include <QtTest/QTest>
 
+#include "qt/application.h"
 #include "qt/gl_window.h"
 #include "qt/main_loop.h"
 #include "qt/menu_commands.h"

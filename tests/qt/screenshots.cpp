@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "qt/application.h"
 #include "qt/gl_window.h"
 #include "qt/main_loop.h"
 #include "qt/menu_commands.h"

@@ -20,10 +20,6 @@ void Win32SetShippedFolder(const std::string& folder);
 // there is a file or folder of that name there, so a player's own file comes
 // first; else the same name in the shipped folder, when there is one.
 std::string Win32ShippedPath(const char* path);
-// Names of the regular files of `folder` (relative) whose names end in
-// `suffix` (case-sensitive) in the working directory and in the shipped
-// folder, each name once, sorted by name.
-std::vector<std::string> Win32ListFiles(const char* folder, const char* suffix);
 
 // The narrow bold face, loaded for this program alone from the font file
 // shipped beside it. Safe to call again; 1 when the file was loaded.

@@ -62,7 +62,8 @@ std::string Win32ShippedPath(const char* path)
     return g_shippedFolder + "\\" + path;
 }
 
-std::vector<std::string> Win32ListFiles(const char* folder, const char* suffix)
+// Lists the working directory's folder and the shipped folder's, each name once.
+std::vector<std::string> SysListFiles(const char* folder, const char* suffix)
 {
     std::vector<std::string> names;
     if (folder == nullptr || suffix == nullptr) {
@@ -77,11 +78,6 @@ std::vector<std::string> Win32ListFiles(const char* folder, const char* suffix)
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
-}
-
-std::vector<std::string> SysListFiles(const char* folder, const char* suffix)
-{
-    return Win32ListFiles(folder, suffix);
 }
 
 void SysOpenDocument(const char* pathOrAddress)

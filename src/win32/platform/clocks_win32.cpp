@@ -1,6 +1,5 @@
-// The clocks and the heap on Windows.
+// The clocks on Windows.
 
-#include <malloc.h>
 #include <windows.h>
 
 #include <ctime>
@@ -30,15 +29,4 @@ int32_t SysMillisecondOfMinute()
     SYSTEMTIME now;
     GetLocalTime(&now);
     return static_cast<int32_t>(now.wSecond) * 1000 + now.wMilliseconds;
-}
-
-void SysTrimHeap()
-{
-    _heapmin();
-}
-
-// The system's heap already gives every large block its own pages, which go
-// back when the block is freed: nothing to tell it.
-void SysSetLargeBlockThreshold(int)
-{
 }

@@ -1,3 +1,5 @@
+// The names of a folder's files, through the standard library.
+
 #include <algorithm>
 #include <filesystem>
 #include <system_error>

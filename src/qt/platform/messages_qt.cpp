@@ -1,7 +1,11 @@
+// Message boxes and the program's end on Qt (the question for a high-score
+// name is the name-entry dialog's).
+
 #include <cstdio>
 #include <cstdlib>
 
 #include <QApplication>
+#include <QEvent>
 #include <QMessageBox>
 
 #include "platform/platform.h"
@@ -23,4 +27,13 @@ void SysExitProcess(int code)
     std::fflush(stdout);
     std::fflush(stderr);
     std::exit(code);
+}
+
+void SysPostQuit()
+{
+    // Any posted event wakes a loop that waits for events; the loop then sees
+    // the end that was asked for.
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        QCoreApplication::postEvent(app, new QEvent(QEvent::User));
+    }
 }
