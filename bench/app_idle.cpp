@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/frame.h"
 #include "app/gl_window.h"
 #include "program_here.h"
 #include "game/lifting.h"
@@ -71,6 +72,7 @@ int main(int argc, char** argv)
     // runs (about 4 s of flights), then the table at rest.
     g_gameMode = GAME_KLONDIKE;
     g_newGameRequested = 1;
+    PictureChanged();  // as the press does: the loop wakes for the deal
     Measure("a Klondike deal", 2.0);
     while (CardsInMotion() && RunLoopOnce() != 0) {
     }

@@ -12,7 +12,12 @@
 #      first copy forward and ends), "E&xit"; then stats.hsf is whole with 2
 #      games dealt and 1 Klondike loss; started again with a resources.dll
 #      that is no picture library, it ends in order and keeps the statistics;
-#   3. the installer run silently, the installed program started as its
+#   3. the program at 100 %, 150 % and 200 % display scaling (LogPixels
+#      96, 144, 192): its client area on screen is the 100 % one scaled,
+#      and presses a few pixels inside the top and the bottom edge of the
+#      stock's card deal from it, at the first size, after a border drag
+#      and after a maximise and restore;
+#   4. the installer run silently, the installed program started as its
 #      shortcut starts it with a table cloth of the player's own (which comes
 #      first), a game dealt and left, the session ended (the
 #      program saves when told); its stats.hsf in the player's %APPDATA%
@@ -24,7 +29,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 1920x1200x24" "$0" "$@"
 fi
 
 ./scripts/windows.sh > build-windows.log 2>&1 || { tail -40 build-windows.log; exit 1; }
@@ -131,6 +136,102 @@ play_zip() {
     check_stats "$folder/stats.hsf" 2 1
 }
 
+# area_size: "WIDTH HEIGHT" of the GL area, which covers the client area.
+area_size() {
+    xwininfo -id "$GL_AREA" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}'
+}
+
+# edge_presses VIEWPORT_W VIEWPORT_H HIDDEN_ROWS CARDS_LEFT: "X TOP BOTTOM",
+# the GL area's points 3 pixels inside the top and the bottom edge of
+# Klondike's stock card (centred at (-9, 6.5) of the table, 3 units tall, at
+# the depth of the stock's top slot), through the scene's 45-degree
+# perspective on a viewport whose top HIDDEN_ROWS rows lie above the area.
+edge_presses() {
+    python3 - "$@" <<'PYTHON'
+import math, sys
+w, h, hidden, left = (int(a) for a in sys.argv[1:])
+z = 24.99 - 0.02 * left  # the top card's back, nearer the eye by each card below it
+focal = 1 / math.tan(math.radians(22.5))
+def row(y):
+    return h * (1 - focal * y / z) / 2 - hidden
+x = w * (1 + focal * h / w * -9.0 / z) / 2
+print(round(x), math.ceil(row(8.0)) + 3, math.floor(row(5.0)) - 3)
+PYTHON
+}
+
+# near A B: A and B differ by two at most.
+near() {
+    [ $(($1 - $2)) -le 2 ] && [ $(($2 - $1)) -le 2 ]
+}
+
+# border_drag: the main window's lower right corner dragged 100 x 60 pixels out.
+border_drag() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW step
+    eval "$(xdotool getwindowgeometry --shell "$MAIN_WINDOW")"
+    xdotool mousemove $((X + WIDTH - 2)) $((Y + HEIGHT - 2)) sleep 0.3 mousedown 1 sleep 0.3
+    for step in 1 2 3 4; do
+        xdotool mousemove $((X + WIDTH - 2 + 25 * step)) $((Y + HEIGHT - 2 + 15 * step)) sleep 0.1
+    done
+    xdotool mouseup 1
+    sleep 2
+}
+
+# The program at each display scaling, one start each in one prefix: the
+# client area on screen is the 100 % one (measured at 96 DPI) scaled, within
+# two pixels, and presses 3 pixels inside the top and the bottom edge of the
+# stock's card deal from it at the first size, after a border drag and after
+# a maximise and restore, as the program's log says.
+scaling() {
+    (cd "$work" && cmake -E tar xf "$root/$zip")
+    local folder="$work/Tarvik Solitaire" base_width="" base_height="" dpi
+    for dpi in 96 144 192; do
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1 </dev/null
+        local log="$work/scaling-$dpi.log" width height
+        run_program "$folder" "$log"
+        wait_for_log "$log" "tarvik: first frame" 60 && find_main_window || return 1
+        read -r width height < <(area_size)
+        base_width=${base_width:-$width} base_height=${base_height:-$height}
+        local want_width=$((base_width * dpi / 96)) want_height=$((base_height * dpi / 96))
+        echo "$dpi dpi: client $width x $height, 100 % scaled $want_width x $want_height"
+        near "$width" "$want_width" && near "$height" "$want_height" ||
+            { echo "$dpi dpi: the client is not the 100 % size scaled"; return 1; }
+        # The first viewport is 640 x 480 scaled; its top rows lie under the menu bar.
+        local viewport_width=$((640 * dpi / 96)) viewport_height=$((480 * dpi / 96))
+        local hidden=$((viewport_height - height))
+        click $(first_size_point "$dpi" "${KLONDIKE_BUTTON[@]}")
+        sleep 4  # the deal's flights
+        local left=24 x top bottom size y
+        for size in first dragged restored; do
+            if [ $size = dragged ]; then
+                border_drag
+            elif [ $size = restored ]; then
+                caption_double_click "$dpi"  # maximises
+                local maximised_width maximised_height
+                read -r maximised_width maximised_height < <(area_size)
+                [ "$maximised_width" -gt "$width" ] || { echo "$dpi dpi: not maximised"; return 1; }
+                caption_double_click "$dpi"  # restores
+            fi
+            if [ $size != first ]; then
+                # The viewport is the client area now.
+                read -r viewport_width viewport_height < <(area_size)
+                hidden=0
+            fi
+            read -r x top bottom < <(edge_presses "$viewport_width" "$viewport_height" "$hidden" "$left")
+            for y in "$top" "$bottom"; do
+                click "$x" "$y"
+                sleep 1
+                left=$((left - 1))
+                [ "$(grep -c "tarvik: press: the stock dealt, $left left" "$log")" -eq 1 ] ||
+                    { echo "$dpi dpi, $size size: the press at ($x, $y) dealt nothing"; return 1; }
+            done
+        done
+        menu g x  # "E&xit"
+        wait_for_log "$log" "tarvik: ended" 20 || return 1
+        wait_for_end "$PROGRAM_PID" 20 || return 1
+        echo "$dpi dpi: every press near the card's edges dealt from the stock"
+    done
+}
+
 # The installer, the installed program, and the uninstaller.
 install_run() {
     wine "$installer" /S >/dev/null 2>&1 </dev/null || true
@@ -188,6 +289,7 @@ wine_started=$SECONDS
 step "the programs' imports" imports
 step "resources against the shared tables, the picture store" in_fresh_prefix resources
 step "the unpacked zip played by X input" in_fresh_prefix play_zip
+step "the window and its presses at 96, 144 and 192 DPI" in_fresh_prefix scaling
 step "installed, played, uninstalled" in_fresh_prefix install_run
 echo "windows test: the Wine steps took $((SECONDS - wine_started)) s"
 echo "windows: $passed passed, $failed failed"

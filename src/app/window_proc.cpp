@@ -11,6 +11,11 @@
 
 uint8_t g_windowMaximized = 0;
 
+int32_t RowsHiddenAbove(int32_t areaHeight)
+{
+    return g_windowHeight > areaHeight ? g_windowHeight - areaHeight : 0;
+}
+
 void UpdatePointer(int32_t x, int32_t y, int32_t hiddenRows)
 {
     g_pointerX = x;

@@ -8,9 +8,13 @@
 
 extern uint8_t g_windowMaximized;  // 1 after a maximise, 0 after a minimise
 
-// Pointer update for a position in pixels from the drawing area's top left.
-// `hiddenRows` viewport rows lie hidden above the area (under the menu bar
-// while the first viewport is taller than the area) and are added to y.
+// Viewport rows hidden above a drawing area `areaHeight` device pixels tall.
+// The viewport is anchored at the area's lower left, so these are the rows it
+// is taller than the area by (the first viewport, under the menu bar); 0 when
+// it is the area's size.
+int32_t RowsHiddenAbove(int32_t areaHeight);
+// Pointer update for a position in device pixels from the drawing area's top
+// left; `hiddenRows` (RowsHiddenAbove) are added to y.
 void UpdatePointer(int32_t x, int32_t y, int32_t hiddenRows);
 // A left-button press: a pick at the pointer. Needs the current context.
 void PointerPressed();

@@ -5,7 +5,7 @@
 // time (see src/platform/CMakeLists.txt):
 //   qt/platform/        the Linux program's (Qt 6)
 //   win32/platform/     the Windows program's (the Win32 API)
-//   web/platform/       the web page's (the browser), to come
+//   web/platform/       the web page's (the browser)
 //   platform/headless/  for tests: records what was asked, clocks are settable,
 //                       pictures from plain files, glyphs from a TrueType file
 // Each implementation names its files after the sections below and itself:

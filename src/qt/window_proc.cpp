@@ -137,12 +137,8 @@ private:
         if (!Inside(event->position())) {
             return;
         }
-        // The viewport is anchored at the area's lower left; while it is
-        // taller than the area (the first 640 x 480 one under the menu bar)
-        // its top rows lie hidden above the area.
         const qreal ratio = devicePixelRatio();
-        const int32_t areaHeight = qRound(height() * ratio);
-        const int32_t hiddenRows = g_windowHeight > areaHeight ? g_windowHeight - areaHeight : 0;
+        const int32_t hiddenRows = RowsHiddenAbove(qRound(height() * ratio));
         UpdatePointer(static_cast<int32_t>(event->position().x() * ratio),
                       static_cast<int32_t>(event->position().y() * ratio), hiddenRows);
     }

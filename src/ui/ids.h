@@ -25,10 +25,12 @@
 #define COMMAND_HIGH_SCORES            32779
 #define COMMAND_INSTRUCTIONS           32783
 
-/* Controls. CONTROL_OK is the dialog manager's own "OK" (IDOK); a control
+/* Controls. CONTROL_OK and CONTROL_CANCEL are the dialog manager's own (IDOK,
+   IDCANCEL); a control
    nobody asks for by number (a label, a group box) is CONTROL_STATIC. */
 #define CONTROL_STATIC  (-1)
 #define CONTROL_OK      1
+#define CONTROL_CANCEL  2  /* Escape, and the close box of a dialog with a caption (IDCANCEL) */
 
 /* Statistics dialog: the value fields (lifetime ones show the score file's
    records, session ones this run's counters) and its one other button. */

@@ -17,7 +17,7 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     }
     switch (LOWORD(wParam)) {
     case CONTROL_OK:
-    case IDCANCEL:  // also Escape and the close box
+    case CONTROL_CANCEL:  // also Escape and the close box
         EndDialog(dialog, LOWORD(wParam));
         return TRUE;
     case CONTROL_PRODUCT_LINK:

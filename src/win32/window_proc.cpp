@@ -1,8 +1,11 @@
 #include "win32/window_proc.h"
 
+#include <cstdio>
+
 #include "app/frame.h"
 #include "app/gl_window.h"
 #include "app/window_proc.h"
+#include "game/table.h"
 #include "platform/platform.h"
 #include "win32/gl_window.h"
 #include "win32/main_loop.h"
@@ -25,6 +28,24 @@ void Paint(HWND window)
     BeginPaint(window, &paint);
     EndPaint(window, &paint);
     RepresentWin32Frame();
+}
+
+// Cards in the stock of the game on the table; -1 on the main menu and the
+// win screen.
+int32_t StockCount()
+{
+    return g_gameMode >= GAME_KLONDIKE && g_gameMode <= GAME_BAKERS_DOZEN ? CardCount(PILE_STOCK) : -1;
+}
+
+// A press that dealt from the stock, for those who follow a run.
+void TraceStockDeal(int32_t before)
+{
+    const int32_t after = StockCount();
+    if (after >= 0 && after < before) {
+        char line[48];
+        std::snprintf(line, sizeof line, "press: the stock dealt, %d left", static_cast<int>(after));
+        Trace(line);
+    }
 }
 
 LRESULT AfterDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -86,14 +107,19 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return 0;  // no screen saver, no monitor power-off while playing
         }
         break;
-    case WM_MOUSEMOVE:
+    case WM_MOUSEMOVE: {
         // The low and high words as unsigned 16-bit values; the window never
         // captures the mouse, so they lie inside the client area.
-        UpdatePointer(LOWORD(lParam), HIWORD(lParam), g_windowMaximized ? 0 : HIDDEN_MENU_ROWS);
+        RECT client;
+        GetClientRect(window, &client);
+        UpdatePointer(LOWORD(lParam), HIWORD(lParam), RowsHiddenAbove(client.bottom - client.top));
         return DefWindowProcA(window, message, wParam, lParam);
+    }
     case WM_LBUTTONDOWN:
         if (MakeWindowCurrent()) {
+            const int32_t stock = StockCount();
             PointerPressed();
+            TraceStockDeal(stock);
         }
         return DefWindowProcA(window, message, wParam, lParam);
     case WM_LBUTTONUP:
@@ -110,15 +136,11 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         // Uncovered or resized: the next turn of the loop draws a frame.
         PictureChanged();
         break;
-    case DPI_CHANGED: {
-        // Moved to a monitor of another density: the system's suggestion
-        // keeps the window's size to the eye; the size message that follows
-        // sets the viewport.
-        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    case DPI_CHANGED:
+        // Moved to a monitor of another density: the window keeps its size
+        // to the eye; the size message that follows sets the viewport.
+        FollowDpiChange(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
-    }
     default:
         break;
     }

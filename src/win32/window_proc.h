@@ -5,8 +5,4 @@
 
 #include <windows.h>
 
-// Rows of the first viewport hidden under the menu bar, added to the
-// pointer's y until the window is maximised.
-constexpr int HIDDEN_MENU_ROWS = 20;
-
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -27,6 +27,7 @@
 #include "game/table.h"
 #include "platform/common/cursors.h"
 #include "platform/platform.h"
+#include "scene/pickables.h"
 #include "qt/platform/qt_platform.h"
 #include "scene/scene_state.h"
 
@@ -176,6 +177,41 @@ TEST_F(AppTest, MaximiseMinimiseRestoreKeepPointerOnTheViewport)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Area()));
     Frames(1);
     EXPECT_NE(g_glWindow.lastTickCount, before);
+}
+
+// A press a few pixels inside the top and the bottom edge of the stock's
+// card deals from it, at the first size and after a border drag: the rows
+// added to the pointer are what the viewport and the area really differ by.
+TEST_F(AppTest, PressesNearTheStockCardsEdgesLandAtEverySize)
+{
+    ASSERT_TRUE(StartGame(GAME_KLONDIKE));
+    ASSERT_TRUE(SettleCards());
+    const auto pressNearEdges = [](const char* when) {
+        constexpr int INSET = 3;  // pixels inside the edge
+        const int32_t card = TopCard(PILE_STOCK);
+        ASSERT_GE(card, 0);
+        const Card& c = g_cards[card];
+        const QPoint top = AreaPointOfScene(c.x, c.y + CARD_BACK.halfHeight, c.z) + QPoint(0, INSET);
+        const QPoint bottom = AreaPointOfScene(c.x, c.y - CARD_BACK.halfHeight, c.z) - QPoint(0, INSET);
+        for (const QPoint& at : {top, bottom}) {
+            const int32_t before = CardCount(PILE_STOCK);
+            MoveTo(at);
+            PressAt(at);
+            ReleaseAt(at);
+            Frames(1);
+            EXPECT_EQ(CardCount(PILE_STOCK), before - 1) << when << ": the press at " << at.y() << " missed";
+            SettleCards();
+        }
+    };
+    UseFirstViewport();
+    pressNearEdges("first size");
+    const QSize first = Frame()->size();
+    Frame()->resize(first + QSize(160, 120));
+    ASSERT_TRUE(QTest::qWaitFor([] { return g_windowHeight != 480; }));
+    EXPECT_EQ(HiddenRows(), 0);
+    pressNearEdges("after a border drag");
+    Frame()->resize(first);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Frame()->size() == first; }));
 }
 
 TEST_F(AppTest, ZeroHeightKeepsTheProjection)

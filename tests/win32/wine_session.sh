@@ -16,6 +16,7 @@ TARVIK_X_SCREENSHOT="$(dirname "${BASH_SOURCE[0]}")/x_screenshot.py"
 KLONDIKE_BUTTON=(553 116)
 KLONDIKE_STOCK=(108 68)
 KLONDIKE_FIRST_COLUMN=(134 153)  # the face-up card of the first column
+MENU_BAR_ROWS=19  # of the first viewport, hidden under the menu bar at 96 DPI
 
 wine_prefix_start() {
     WINEPREFIX="$(mktemp -d /tmp/tarvik-wine.XXXXXX)"
@@ -73,6 +74,24 @@ find_main_window() {
     MAIN_WINDOW="$(awk '/"Tarvik Solitaire": \("tarvik-solitaire.exe"/ {print $1; exit}' <<<"$tree")"
     GL_AREA="$(awk -v top="$MAIN_WINDOW" '$1 == top {found = 1; next} found && $1 ~ /^0x/ {print $1; exit}' <<<"$tree")"
     [ -n "$MAIN_WINDOW" ] && [ -n "$GL_AREA" ] || { echo "no main window on the display"; return 1; }
+}
+
+# first_size_point DPI X Y: "X Y", where in the GL area at DPI lies what lies
+# at (X, Y) at 96 DPI at the first size: the first viewport is 640 x 480
+# scaled, its top rows hidden under the menu bar.
+first_size_point() {
+    local height
+    height=$(xwininfo -id "$GL_AREA" | awk '/Height:/ {print $2}')
+    echo $(($2 * $1 / 96)) $((($3 + MENU_BAR_ROWS) * $1 / 96 - (480 * $1 / 96 - height)))
+}
+
+# caption_double_click DPI: a double click in the middle of the main window's
+# caption (12 pixels below its top at 96 DPI), which maximises or restores it.
+caption_double_click() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$MAIN_WINDOW")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + 12 * $1 / 96)) click --repeat 2 --delay 80 1
+    sleep 2
 }
 
 # click X Y: a left click at (X, Y) of the GL area, the pointer moved there first.

@@ -23,6 +23,7 @@
 #include "icons.h"
 #include "instructions_page.h"
 #include "store.h"
+#include "web_files.h"
 #include "windows_files.h"
 
 #include <QDir>
@@ -89,6 +90,10 @@ int main(int argc, char** argv)
     if (args.size() == 4 && args[1] == "--contact-sheet") return WriteContactSheets(args[2], args[3]) ? 0 : 1;
     if (args.size() == 4 && args[1] == "--windows") {
         if (!WriteWindowsResources(args[3])) return Fail("cannot write the Windows resources");
+        return WriteGameFolder(args[2]);
+    }
+    if (args.size() == 3 && args[1] == "--web") {
+        if (!WriteWebFiles(args[2])) return Fail("cannot write the web files");
         return WriteGameFolder(args[2]);
     }
     if (args.size() == 3 && args[1] == "--icons") return WriteIcons(args[2]) ? 0 : Fail("cannot write the icons");
