@@ -6,13 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR="$1"
 shift
-# Without a runtime folder of the session, one of this run's own, removed
-# at the end with whatever the programs left in it.
-if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
-    XDG_RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/tarvik-runtime-XXXXXX")
-    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
-    export XDG_RUNTIME_DIR
-fi
+. scripts/runtime_folder.sh
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export LIBGL_ALWAYS_SOFTWARE=1
 export QT_LOGGING_RULES="${QT_LOGGING_RULES:-qt.multimedia*=false}"

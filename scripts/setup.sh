@@ -48,6 +48,8 @@ if [ ${#missing[@]} -gt 0 ] || [ ${#missing_wine[@]} -gt 0 ]; then
 fi
 if [ "${1:-}" = --packages-only ]; then exit 0; fi
 
+# The build runs Qt programs that draw the pictures.
+. scripts/runtime_folder.sh
 BUILD_DIR="${TARVIK_BUILD_DIR:-build}"
 cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE="${TARVIK_BUILD_TYPE:-RelWithDebInfo}" ${TARVIK_CMAKE_ARGS:-} > "$BUILD_DIR.configure.log" 2>&1 || { cat "$BUILD_DIR.configure.log"; exit 1; }
 cmake --build "$BUILD_DIR" -j"$(nproc)"

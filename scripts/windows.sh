@@ -16,6 +16,8 @@ root=$PWD
 jobs=2  # the machine is shared: never more
 
 ./scripts/setup.sh --packages-only
+# The build runs Qt programs that draw the pictures.
+. scripts/runtime_folder.sh
 
 if [ ! -f build/CMakeCache.txt ]; then
     cmake -S . -B build -DCMAKE_BUILD_TYPE="${TARVIK_BUILD_TYPE:-RelWithDebInfo}" > build.configure.log 2>&1 ||

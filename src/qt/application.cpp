@@ -28,7 +28,7 @@ void EnsureRuntimeFolder()
     if (std::getenv("XDG_RUNTIME_DIR") != nullptr) {
         return;
     }
-    const std::string folder = "/tmp/runtime-" + std::to_string(getuid());
+    const std::string folder = TemporaryFolder() + "/runtime-" + std::to_string(getuid());
     mkdir(folder.c_str(), 0700);
     setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
 }

@@ -139,10 +139,7 @@ fs::path EnterPlayerFolder(const fs::path& data)
 // The save at the end replaces the link with a file of the scratch folder.
 fs::path EnterScratchFolder(const fs::path& data)
 {
-    // In the system's folder for temporary files: TMPDIR when set, else /tmp.
-    const char* temporary = std::getenv("TMPDIR");
-    std::string pattern = std::string(temporary != nullptr && *temporary != '\0' ? temporary : "/tmp") +
-                          "/tarvik-solitaire-XXXXXX";
+    std::string pattern = TemporaryFolder() + "/tarvik-solitaire-XXXXXX";
     if (mkdtemp(pattern.data()) == nullptr) {
         return {};
     }
@@ -159,6 +156,12 @@ fs::path EnterScratchFolder(const fs::path& data)
 }
 
 }  // namespace
+
+std::string TemporaryFolder()
+{
+    const char* temporary = std::getenv("TMPDIR");
+    return temporary != nullptr && *temporary != '\0' ? temporary : "/tmp";
+}
 
 fs::path EnterWorkingFolder()
 {

@@ -11,9 +11,12 @@
 // player's own files of the same names are left alone.
 
 #include <filesystem>
+#include <string>
 
 // Enters the working directory. Returns a scratch folder to remove at the end
 // when the player's folder could not be used (the run then saves into the
 // scratch folder, so its results are dropped), else an empty path.
 std::filesystem::path EnterWorkingFolder();
+// The system's folder for temporary files: TMPDIR when set, else /tmp.
+std::string TemporaryFolder();
 
