@@ -61,10 +61,14 @@ function serve(root) {
 
 // The line for this game on a canvas of this size, trying seeds from `first`.
 function findLine(game, width, height, first, seeds) {
-    const text = execFileSync(winLine, [game, first, width, height, SECONDS, seeds].map(String),
-                              { cwd: mkdtempSync(join(tmpdir(), 'win-line-')), stdio: ['ignore', 'pipe', 'inherit'],
-                                maxBuffer: 1 << 26 });
-    return JSON.parse(text);
+    const scratch = mkdtempSync(join(tmpdir(), 'win-line-'));
+    try {
+        const text = execFileSync(winLine, [game, first, width, height, SECONDS, seeds].map(String),
+                                  { cwd: scratch, stdio: ['ignore', 'pipe', 'inherit'], maxBuffer: 1 << 26 });
+        return JSON.parse(text);
+    } finally {
+        rmSync(scratch, { recursive: true, force: true });
+    }
 }
 
 async function playOne(browser, url, game, ratio, seedHint) {
