@@ -102,19 +102,6 @@ void TypeKey(Display* display, KeySym key)
     XFlush(display);
 }
 
-void AskToClose(Display* display, Window window)
-{
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XFlush(display);
-}
-
 // Keeps in `first` the first file ending in ".jpg" opened in any watched folder.
 void FirstOpenedPicture(int watch, std::string& first)
 {

@@ -236,19 +236,6 @@ void PressKey(_XDisplay* display, unsigned long window, const char* key)
     XFlush(display);
 }
 
-void AskToClose(_XDisplay* display, unsigned long window)
-{
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XFlush(display);
-}
-
 unsigned long InnermostWindowAt(_XDisplay* display, unsigned long window, int* x, int* y)
 {
     Window at = window;

@@ -69,8 +69,6 @@ void WaitForEnd(pid_t pid, int seconds, RunOutcome* outcome);
 // A key pressed and released (an X key name: "F10", "s") in `window`, sent to
 // the program that made the window.
 void PressKey(_XDisplay* display, unsigned long window, const char* key);
-// The close box as a window manager reports it: WM_DELETE_WINDOW.
-void AskToClose(_XDisplay* display, unsigned long window);
 // The innermost window under (x, y) of `window` and the point in its own
 // coordinates.
 unsigned long InnermostWindowAt(_XDisplay* display, unsigned long window, int* x, int* y);

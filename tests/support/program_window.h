@@ -16,3 +16,5 @@ _XDisplay* OpenTestDisplay(const std::string& name = {});
 // other than `except` and the windows inside it; 0 if there is none.
 unsigned long FindProgramWindow(_XDisplay* display, pid_t pid, const char* title = "Tarvik Solitaire",
                                 unsigned long except = 0);
+// The close box as a window manager reports it: WM_DELETE_WINDOW.
+void AskToClose(_XDisplay* display, unsigned long window);
