@@ -23,6 +23,9 @@ work="$(mktemp -d /tmp/tarvik-windows-shots.XXXXXX)"
 trap 'wine_prefix_end; rm -rf "$work"' EXIT
 cp -r build-win64/game "$work/game"
 rm -f "$work/game/stats.hsf"
+# Wine's own temporary folders go into this run's folder and leave with it.
+export TMPDIR="$work/tmp"
+mkdir -p "$TMPDIR"
 wine_prefix_start
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
 
