@@ -8,7 +8,6 @@
 //   app_deal_frames WIDTH HEIGHT [RUNS]
 // The screen must hold the window: WIDTH x (HEIGHT + the menu bar).
 
-#include <sys/resource.h>
 
 #include <QMainWindow>
 #include <QWindow>
@@ -28,24 +27,6 @@
 #include "qt/main_loop.h"
 
 namespace {
-
-double CpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-bool CardsInMotion()
-{
-    for (const Card& card : g_cards) {
-        if (card.moving || card.flipping) {
-            return true;
-        }
-    }
-    return false;
-}
 
 double Median(std::vector<double> values)
 {

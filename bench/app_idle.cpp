@@ -5,7 +5,6 @@
 // screen. CPU is user and system time of all threads.
 //   app_idle [SECONDS_PER_SCREEN]
 
-#include <sys/resource.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,24 +22,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-double CpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-bool CardsInMotion()
-{
-    for (const Card& card : g_cards) {
-        if (card.moving || card.flipping) {
-            return true;
-        }
-    }
-    return false;
-}
 
 // CPU seconds per 10 s of wall time and frames per second over `seconds`.
 void Measure(const char* screen, double seconds)

@@ -1,9 +1,12 @@
 #include "program_here.h"
 
+#include <sys/resource.h>
+
 #include <cstdlib>
 #include <string>
 
 #include "app/gl_window.h"
+#include "game/table.h"
 #include "qt/application.h"
 
 namespace fs = std::filesystem;
@@ -38,4 +41,22 @@ void EndProgramHere(Application& application, const fs::path& folder)
     std::error_code error;
     fs::current_path(fs::temp_directory_path(), error);
     fs::remove_all(folder, error);
+}
+
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+bool CardsInMotion()
+{
+    for (const Card& card : g_cards) {
+        if (card.moving || card.flipping) {
+            return true;
+        }
+    }
+    return false;
 }

@@ -12,3 +12,7 @@
 bool StartProgramHere(Application& application, char** argv, std::filesystem::path* folder);
 // Ends the program in order and removes the scratch folder.
 void EndProgramHere(Application& application, const std::filesystem::path& folder);
+// Processor seconds of this process so far, user and system, all threads.
+double CpuSeconds();
+// Whether a card flies or turns: the table is not at rest yet.
+bool CardsInMotion();
