@@ -35,19 +35,8 @@ root=$PWD
 runtime="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"
 mkdir -p -m 700 "$runtime"
 
-passed=0
-failed=0
-step() {
-    local name=$1 started=$SECONDS
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-        echo "web test: $name: passed in $((SECONDS - started)) s"
-    else
-        failed=$((failed + 1))
-        echo "web test: $name: FAILED after $((SECONDS - started)) s"
-    fi
-}
+STEP_PREFIX="web test"
+. scripts/test_steps.sh
 
 # A suite passes when its summary says so for at least one test and names no failure.
 summary_passed() {

@@ -46,19 +46,8 @@ trap cleanup EXIT
 # runtime folder, go into this run's folder and leave with it.
 export TMPDIR="$work/tmp" XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$work/runtime}"
 mkdir -p "$TMPDIR" && mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-passed=0
-failed=0
-step() {
-    local name=$1 started=$SECONDS
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-        echo "windows test: $name: passed in $((SECONDS - started)) s"
-    else
-        failed=$((failed + 1))
-        echo "windows test: $name: FAILED after $((SECONDS - started)) s"
-    fi
-}
+STEP_PREFIX="windows test"
+. scripts/test_steps.sh
 
 package=build-win64/package
 zip=$package/tarvik-solitaire-1.0-win64.zip
